@@ -1,0 +1,110 @@
+# Shared by scripts/run and scripts/test: packages, the virtual display, the Wine prefix.
+# Source it; every function leaves its result in exported variables.
+
+HX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+HX_PACKAGES="cmake g++ make clang-format binutils-mingw-w64-i686 g++-mingw-w64-i686-posix
+ g++-mingw-w64-x86-64-posix googletest wine wine64 wine32:i386 libgstreamer-plugins-base1.0-0:i386
+ xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-wine libxrandr-dev python3"
+
+hx_as_root() {
+    if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs whatever is missing. 32-bit Wine needs the i386 architecture and a pin
+# that keeps amd64 and i386 libraries on the same (non-security) versions.
+hx_install_packages() {
+    local missing=()
+    for p in $HX_PACKAGES; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "installing: ${missing[*]}"
+    hx_as_root dpkg --add-architecture i386
+    printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: 100\n' |
+        hx_as_root tee /etc/apt/preferences.d/hushlet2-wine32-pin >/dev/null
+    hx_as_root apt-get update -q
+    DEBIAN_FRONTEND=noninteractive hx_as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
+    local rc=$?
+    hx_as_root rm -f /etc/apt/preferences.d/hushlet2-wine32-pin
+    return $rc
+}
+
+hx_build() { # preset...
+    local p
+    for p in "$@"; do
+        cmake --preset "$p" >/dev/null || return 1
+        cmake --build --preset "$p" -j2 || return 1
+    done
+}
+
+# Starts a private Xvfb unless DISPLAY is already set (or HX_FORCE_XVFB asks for one).
+hx_start_display() {
+    local size=${1:-1280x800}
+    if [ -n "${DISPLAY:-}" ] && [ -z "${HX_FORCE_XVFB:-}" ]; then return 0; fi
+    local n=90
+    while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+    Xvfb :$n -screen 0 ${size}x24 -nolisten tcp >/dev/null 2>&1 &
+    HX_XVFB_PID=$!
+    export DISPLAY=:$n
+    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && return 0; sleep 0.1; done
+    echo "Xvfb did not start" >&2
+    return 1
+}
+
+hx_wine_env() {
+    export WINEPREFIX=${HX_WINEPREFIX:-$HX_ROOT/build/wineprefix}
+    export WINEDEBUG=${WINEDEBUG:--all}
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+hx_reg() { wine reg add "$@" /f >/dev/null 2>&1; }
+
+# Makes the prefix once: WoW64, Japanese fonts, no crash dialog, a virtual desktop
+# with a taskbar so that the notification area exists.
+hx_make_prefix() {
+    hx_wine_env
+    [ -f "$WINEPREFIX/.hushlet2-ready" ] && return 0
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+    wineserver -p 5 &
+    hx_reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
+    for f in 'MS UI Gothic' 'Meiryo UI' 'Yu Gothic UI' 'MS Gothic' 'Meiryo'; do
+        hx_reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$f" /d IPAGothic
+    done
+    hx_reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v System /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic'
+    hx_reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic'
+    hx_reg 'HKCU\Software\Wine\Explorer' /v Desktop /d shell
+    hx_reg 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x800
+    wineserver -w
+    touch "$WINEPREFIX/.hushlet2-ready"
+}
+
+# The test endpoint stands in for the system's Core Audio enumerator in every process of the prefix.
+hx_register_endpoint() { # path of the 32-bit test endpoint DLL
+    local key='HKLM\Software\Classes\CLSID\{BCDE0395-E52F-467C-8E3D-C4579291692E}\InprocServer32'
+    hx_reg "$key" /ve /d "$(winepath -w "$1")"
+    hx_reg "$key" /v ThreadingModel /d Both
+}
+
+# One wineserver for the whole run, and one desktop process so GUI programs start fast.
+hx_start_wine() {
+    hx_wine_env
+    wineserver -p &
+    HX_WINESERVER_PID=$!
+    wine explorer /desktop=shell,1280x800 >/dev/null 2>&1 &
+    sleep 1
+}
+
+hx_stop_wine() {
+    hx_wine_env
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+}
+
+hx_stop_display() {
+    [ -n "${HX_XVFB_PID:-}" ] && kill "$HX_XVFB_PID" 2>/dev/null && wait "$HX_XVFB_PID" 2>/dev/null
+    HX_XVFB_PID=
+}
