@@ -2,6 +2,8 @@
 # Source it; every function leaves its result in exported variables.
 
 HX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# Where builds and the Wine prefix go; another root keeps parallel work apart.
+HX_BUILD_ROOT=${HX_BUILD_ROOT:-$HX_ROOT/build}
 HX_PACKAGES="cmake g++ make clang-format binutils-mingw-w64-i686 g++-mingw-w64-i686-posix
  g++-mingw-w64-x86-64-posix googletest wine wine64 wine32:i386 libgstreamer-plugins-base1.0-0:i386
  xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-wine libxrandr-dev python3"
@@ -32,8 +34,8 @@ hx_install_packages() {
 hx_build() { # preset...
     local p
     for p in "$@"; do
-        cmake --preset "$p" >/dev/null || return 1
-        cmake --build --preset "$p" -j2 || return 1
+        cmake --preset "$p" -B "$HX_BUILD_ROOT/$p" >/dev/null || return 1
+        cmake --build "$HX_BUILD_ROOT/$p" -j2 || return 1
     done
 }
 
@@ -52,7 +54,7 @@ hx_start_display() {
 }
 
 hx_wine_env() {
-    export WINEPREFIX=${HX_WINEPREFIX:-$HX_ROOT/build/wineprefix}
+    export WINEPREFIX=$HX_BUILD_ROOT/wineprefix
     export WINEDEBUG=${WINEDEBUG:--all}
     export WINEDLLOVERRIDES="mscoree,mshtml="
 }
