@@ -53,13 +53,21 @@ hx_start_display() {
     return 1
 }
 
+# The shipping build is 32-bit and its tests run under 32-bit Wine. Some kernels are booted
+# with 32-bit emulation off; there the same tests run from the 64-bit build under wine64.
+hx_test_preset() {
+    if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then echo i686; else echo x86_64; fi
+}
+
 hx_wine_env() {
+    if [ "$(hx_test_preset)" = i686 ]; then HX_WINE=wine; else HX_WINE=/usr/lib/wine/wine64; fi
+    export HX_WINE
     export WINEPREFIX=$HX_BUILD_ROOT/wineprefix
     export WINEDEBUG=${WINEDEBUG:--all}
     export WINEDLLOVERRIDES="mscoree,mshtml="
 }
 
-hx_reg() { wine reg add "$@" /f >/dev/null 2>&1; }
+hx_reg() { $HX_WINE reg add "$@" /f >/dev/null 2>&1; }
 
 # Makes the prefix once: WoW64, Japanese fonts, no crash dialog, a virtual desktop
 # with a taskbar so that the notification area exists.
@@ -68,10 +76,9 @@ hx_make_prefix() {
     [ -f "$WINEPREFIX/.hushlet2-ready" ] && return 0
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
-    wineboot -i >/dev/null 2>&1
+    $HX_WINE wineboot -i >/dev/null 2>&1
     wineserver -w
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
-    wineserver -p 5 &
     hx_reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
     for f in 'MS UI Gothic' 'Meiryo UI' 'Yu Gothic UI' 'MS Gothic' 'Meiryo'; do
         hx_reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$f" /d IPAGothic
@@ -85,9 +92,9 @@ hx_make_prefix() {
 }
 
 # The test endpoint stands in for the system's Core Audio enumerator in every process of the prefix.
-hx_register_endpoint() { # path of the 32-bit test endpoint DLL
+hx_register_endpoint() { # path of the test endpoint DLL of the tested build
     local key='HKLM\Software\Classes\CLSID\{BCDE0395-E52F-467C-8E3D-C4579291692E}\InprocServer32'
-    hx_reg "$key" /ve /d "$(winepath -w "$1")"
+    hx_reg "$key" /ve /d "$($HX_WINE winepath -w "$1")"
     hx_reg "$key" /v ThreadingModel /d Both
 }
 
@@ -96,7 +103,7 @@ hx_start_wine() {
     hx_wine_env
     wineserver -p &
     HX_WINESERVER_PID=$!
-    wine explorer /desktop=shell,1280x800 >/dev/null 2>&1 &
+    $HX_WINE explorer /desktop=shell,1280x800 >/dev/null 2>&1 &
     sleep 1
 }
 

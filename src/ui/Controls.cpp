@@ -1,0 +1,100 @@
+#include "ui/Controls.h"
+
+namespace {
+
+const wchar_t ControlProp[] = L"THushletControl";
+
+// The child window a parent's notification is about, or null.
+HWND NotifyingChild(UINT msg, WPARAM, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_VSCROLL:
+        return reinterpret_cast<HWND>(lParam);
+    case WM_NOTIFY:
+        return reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+    case WM_DRAWITEM:
+        return reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+TWinControl::TWinControl(TComponent* AOwner) : TComponent(AOwner) {
+}
+
+TWinControl::~TWinControl() {
+    DestroyHandle();
+}
+
+TWinControl* TWinControl::FromHandle(HWND handle) {
+    return handle ? static_cast<TWinControl*>(GetPropW(handle, ControlProp)) : nullptr;
+}
+
+LRESULT TWinControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return WndProc(msg, wParam, lParam);
+}
+
+std::wstring TWinControl::Text() const {
+    std::wstring text(GetWindowTextLengthW(FHandle) + 1, L'\0');
+    text.resize(GetWindowTextW(FHandle, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+void TWinControl::SetText(const std::wstring& text) {
+    SetWindowTextW(FHandle, text.c_str());
+}
+
+void TWinControl::CreateHandle(const TCreateParams& params) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!params.SystemClass) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = StdWndProc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = params.WinClassName.c_str();
+        RegisterClassW(&wc); // already registered by an earlier instance: fine
+    }
+    const RECT& r = params.Bounds;
+    FHandle = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
+                              params.Style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                              params.WndParent, nullptr, instance, this);
+    if (!FHandle)
+        return;
+    SetPropW(FHandle, ControlProp, this);
+    if (params.SystemClass)
+        FDefWndProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StdWndProc)));
+}
+
+void TWinControl::DestroyHandle() {
+    if (!FHandle)
+        return;
+    const HWND handle = FHandle;
+    RemovePropW(handle, ControlProp);
+    FHandle = nullptr;
+    DestroyWindow(handle);
+}
+
+LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (TWinControl* child = FromHandle(NotifyingChild(msg, wParam, lParam));
+        child && child != this)
+        return child->Perform(CN_BASE + msg, wParam, lParam);
+    return DefaultHandler(msg, wParam, lParam);
+}
+
+LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // A notification the child left alone gets the parent's default answer (brushes, mostly).
+    if (msg >= CN_BASE && msg < CN_BASE + 0x400)
+        return DefWindowProcW(GetParent(FHandle), msg - CN_BASE, wParam, lParam);
+    return CallWindowProcW(FDefWndProc, FHandle, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TWinControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (TWinControl* control = FromHandle(hwnd))
+        return control->WndProc(msg, wParam, lParam);
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}

@@ -1,0 +1,47 @@
+#pragma once
+#include "ui/Controls.h"
+
+// Settings a form is created with; sizes at 96 dots per inch.
+struct TFormParams {
+    std::wstring ClassName;
+    std::wstring Caption;
+    int Left = 0;
+    int Top = 0;
+    int ClientWidth = 0;
+    int ClientHeight = 0;
+};
+
+// A top-level window of the program: fixed single border, system menu and minimise box.
+class TForm : public TWinControl {
+public:
+    TForm(TComponent* AOwner, const TFormParams& params);
+    ~TForm() override;
+
+    // Runs OnCreate once the derived form is fully built.
+    void AfterConstruction();
+
+    void Show();
+    void Hide();
+    bool Visible() const;
+    // Asks OnCloseQuery; when allowed the main form ends the application, others hide.
+    void Close();
+    virtual bool CloseQuery();
+
+    int Left() const;
+    int Top() const;
+    void SetLeft(int value);
+    void SetTop(int value);
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TCloseQueryEvent OnCloseQuery;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    RECT WindowRect() const;
+    void MoveTo(int left, int top);
+};
