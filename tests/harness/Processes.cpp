@@ -1,0 +1,86 @@
+#include "harness/Processes.h"
+
+#include <vector>
+
+namespace hx::e2e {
+
+std::wstring SiblingPath(const std::wstring& name) {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, n);
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + name;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+TProgram::TProgram(const std::wstring& arguments, const std::wstring& exe) {
+    const std::wstring path = SiblingPath(exe);
+    std::wstring commandLine = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &FInfo))
+        FInfo = {};
+}
+
+TProgram::~TProgram() {
+    if (!Started())
+        return;
+    if (Running() && !Close(5000))
+        TerminateProcess(FInfo.hProcess, 1);
+    CloseHandle(FInfo.hThread);
+    CloseHandle(FInfo.hProcess);
+}
+
+bool TProgram::WaitExit(DWORD ms, DWORD* code) {
+    if (WaitForSingleObject(FInfo.hProcess, ms) != WAIT_OBJECT_0)
+        return false;
+    if (code)
+        GetExitCodeProcess(FInfo.hProcess, code);
+    return true;
+}
+
+bool TProgram::Running() {
+    return WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND TProgram::FindWindowOfClass(const wchar_t* className, DWORD ms) {
+    struct Search {
+        DWORD pid;
+        const wchar_t* className;
+        HWND found;
+    } search{FInfo.dwProcessId, className, nullptr};
+    const DWORD start = GetTickCount();
+    do {
+        EnumWindows(
+            [](HWND window, LPARAM param) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(param);
+                DWORD pid = 0;
+                GetWindowThreadProcessId(window, &pid);
+                wchar_t name[64] = {};
+                GetClassNameW(window, name, 64);
+                if (pid == s->pid && wcscmp(name, s->className) == 0) {
+                    s->found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found || !Running())
+            break;
+        Sleep(50);
+    } while (GetTickCount() - start < ms);
+    return search.found;
+}
+
+bool TProgram::Close(DWORD ms) {
+    if (HWND main = FindWindowOfClass(L"TMainForm", ms))
+        PostMessageW(main, WM_CLOSE, 0, 0);
+    return WaitExit(ms);
+}
+
+} // namespace hx::e2e
