@@ -1,0 +1,157 @@
+#include "ui/Application.h"
+#include "ui/Forms.h"
+#include "ui/Styles.h"
+#include "ui/Timer.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+TEST(Component, OwnerFreesWhatItOwnsAndFindsItByName) {
+    static int freed = 0;
+    struct TCounted : TComponent {
+        using TComponent::TComponent;
+        ~TCounted() override { ++freed; }
+    };
+    freed = 0;
+    {
+        TComponent owner(nullptr);
+        auto* first = new TCounted(&owner);
+        first->Name = L"PPVol10";
+        auto* second = new TCounted(&owner);
+        second->Name = L"PPVol1";
+        new TCounted(second); // owned in turn
+        EXPECT_EQ(owner.FindComponent(L"ppvol1"), second);
+        EXPECT_EQ(owner.FindComponent(L"PPVol10"), first);
+        EXPECT_EQ(owner.FindComponent(L"PPVol"), nullptr);
+        delete first; // leaves its owner's list
+        EXPECT_EQ(owner.Components().size(), 1u);
+    }
+    EXPECT_EQ(freed, 3);
+}
+
+// Pumps messages for about ms milliseconds.
+void Pump(DWORD ms) {
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (GetTickCount() - start < ms) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        Sleep(5);
+    }
+}
+
+TEST(Timer, CountdownRestartsOnlyWhenIntervalOrEnabledChanges) {
+    TTimer timer(nullptr);
+    EXPECT_EQ(timer.Interval(), 1000u);
+    int ticks = 0;
+    timer.OnTimer = [&](TObject* sender) {
+        EXPECT_EQ(sender, &timer);
+        ++ticks;
+    };
+    timer.SetInterval(300);
+    // Setting what it already has, again and again, must not push the tick away.
+    for (int i = 0; i < 10; ++i) {
+        Pump(50);
+        timer.SetInterval(300);
+        timer.SetEnabled(true);
+    }
+    EXPECT_GE(ticks, 1);
+
+    // A real change restarts the countdown: re-enabling every 100 ms starves a 300 ms timer.
+    ticks = 0;
+    for (int i = 0; i < 8; ++i) {
+        timer.SetEnabled(false);
+        timer.SetEnabled(true);
+        Pump(100);
+    }
+    EXPECT_EQ(ticks, 0);
+    timer.SetEnabled(false);
+    Pump(400);
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST(Application, HooksSeeMessagesFirstAndCanEndTheHandling) {
+    TApplication app;
+    std::vector<int> seen;
+    const int first = app.HookMainWindow([&](TMessage& m) {
+        if (m.Msg != WM_APP)
+            return false;
+        seen.push_back(1);
+        m.Result = 7;
+        return m.WParam == 1;
+    });
+    app.HookMainWindow([&](TMessage& m) {
+        if (m.Msg == WM_APP)
+            seen.push_back(2);
+        return false;
+    });
+    EXPECT_EQ(SendMessageW(app.Handle(), WM_APP, 1, 0), 7);
+    EXPECT_EQ(seen, (std::vector<int>{1}));
+    seen.clear();
+    SendMessageW(app.Handle(), WM_APP, 0, 0);
+    EXPECT_EQ(seen, (std::vector<int>{1, 2}));
+    seen.clear();
+    app.UnhookMainWindow(first);
+    SendMessageW(app.Handle(), WM_APP, 1, 0);
+    EXPECT_EQ(seen, (std::vector<int>{2}));
+}
+
+TEST(Application, TitleNamesTheHiddenWindow) {
+    TApplication app;
+    app.SetTitle(L"Hushlet2");
+    wchar_t text[32] = {};
+    GetWindowTextW(app.Handle(), text, 32);
+    EXPECT_STREQ(text, L"Hushlet2");
+    EXPECT_FALSE(IsWindowVisible(app.Handle()));
+}
+
+struct TPlainForm : TForm {
+    explicit TPlainForm(TComponent* owner)
+        : TForm(owner, {L"TPlainForm", L"plain", 10, 10, 100, 80}) {}
+};
+
+TEST(Application, LoopEndsWhenTheMainFormClosesAndCloseQueryCanRefuse) {
+    TApplication app;
+    auto* form = app.CreateForm<TPlainForm>();
+    int asked = 0;
+    form->OnCloseQuery = [&](TObject*, bool& canClose) { canClose = ++asked > 1; };
+    app.ShowMainForm = false;
+    PostMessageW(form->Handle(), WM_CLOSE, 0, 0); // refused
+    PostMessageW(form->Handle(), WM_CLOSE, 0, 0); // allowed: ends the loop
+    app.Run();
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(app.Terminated());
+    EXPECT_FALSE(form->Visible());
+}
+
+TEST(Styles, TheDarkStyleLoadsFromResourcesAndAMissingOneKeepsTheSystemLook) {
+    TStyleManager::UseSystemLook();
+    ASSERT_TRUE(TStyleManager::TrySetStyle(L"Windows10 Dark", false));
+    EXPECT_TRUE(TStyleManager::IsDark());
+
+    // The error dialog appears and, once dismissed, the system look is back.
+    TApplication app;
+    app.SetTitle(L"StyleTest");
+    TStyleManager::UseSystemLook();
+    std::wstring shown;
+    std::thread closer([&] {
+        for (int i = 0; i < 200; ++i, Sleep(50))
+            if (HWND box = FindWindowW(L"#32770", L"StyleTest"); box && IsWindowVisible(box)) {
+                wchar_t text[256] = {};
+                GetDlgItemTextW(box, 0xFFFF, text, 256);
+                shown = text;
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                return;
+            }
+    });
+    EXPECT_FALSE(TStyleManager::TrySetStyle(L"No Such Style", true));
+    closer.join();
+    EXPECT_NE(shown.find(L"No Such Style"), std::wstring::npos);
+    EXPECT_FALSE(TStyleManager::IsCustomStyleActive());
+    EXPECT_EQ(TStyleManager::Colors().Face, GetSysColor(COLOR_BTNFACE));
+}
+
+} // namespace
