@@ -1,0 +1,138 @@
+#include "ui/IniFiles.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+// A fresh folder of its own for each test, removed afterwards.
+class IniFileOnDisk : public testing::Test {
+protected:
+    void SetUp() override {
+        Folder = fs::temp_directory_path() / (L"hxini-" + std::to_wstring(GetCurrentProcessId()) +
+                                              L"-" + std::to_wstring(GetTickCount()));
+        fs::create_directories(Folder);
+        File = (Folder / L"Hushlet.ini").wstring();
+    }
+    void TearDown() override {
+        for (const auto& entry : fs::directory_iterator(Folder))
+            SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        fs::remove_all(Folder);
+    }
+    void Put(const std::string& bytes) const {
+        std::ofstream(fs::path(File), std::ios::binary) << bytes;
+    }
+    std::string Get() const {
+        std::ifstream in(fs::path(File), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    // Whatever failed must not leave its temporary file behind.
+    std::size_t FilesInFolder() const {
+        return std::distance(fs::directory_iterator(Folder), fs::directory_iterator());
+    }
+
+    fs::path Folder;
+    std::wstring File;
+};
+
+TEST_F(IniFileOnDisk, MissingFileIsWrittenInAnsiWithTopBeforeLeft) {
+    TMemIniFile ini(File);
+    EXPECT_TRUE(ini.Readable());
+    EXPECT_EQ(ini.ReadInteger(L"Window", L"Top", 77), 77);
+    ini.WriteInteger(L"Window", L"Top", 120);
+    ini.WriteInteger(L"Window", L"Left", -340);
+    EXPECT_TRUE(ini.UpdateFile());
+    EXPECT_EQ(Get(), "[Window]\r\nTop=120\r\nLeft=-340\r\n\r\n");
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(IniFileOnDisk, RewriteKeepsOtherSectionsAndTheEncodingInTheSystemCodePage) {
+    // Wine's ANSI code page is 1252: E9 is "é" and 80 the euro sign.
+    Put("; mine\r\n[Colours]\r\nName=Caf\xE9 \x80\r\n[Window]\r\nLeft=5\r\nTop=6\r\n");
+    TMemIniFile ini(File);
+    EXPECT_EQ(ini.ReadString(L"Colours", L"Name", L""), L"Caf\xE9 \x20AC");
+    ini.WriteInteger(L"Window", L"Top", 60);
+    ini.WriteInteger(L"Window", L"Left", 50);
+    ASSERT_TRUE(ini.UpdateFile());
+    EXPECT_EQ(Get(), "[Colours]\r\nName=Caf\xE9 \x80\r\n\r\n[Window]\r\nLeft=50\r\nTop=60\r\n\r\n");
+
+    Put("\xFF\xFE[\0S\0]\0\n\0k\0=\0\x3B\x9F\n\0"s);
+    TMemIniFile wide(File);
+    EXPECT_EQ(wide.ReadString(L"S", L"k", L""), L"\x9F3B");
+    wide.WriteInteger(L"Window", L"Top", 1);
+    ASSERT_TRUE(wide.UpdateFile());
+    EXPECT_EQ(Get(), "\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\x3B\x9F\r\0\n\0\r\0\n\0"
+                     "[\0W\0i\0n\0d\0o\0w\0]\0\r\0\n\0T\0o\0p\0=\0001\0\r\0\n\0\r\0\n\0"s);
+}
+
+TEST_F(IniFileOnDisk, GarbageKeepsTheSectionsThatCanBeRead) {
+    Put("\x00\x01\x02\xFF garbage\r\n[Other]\r\nk=v\r\n\x1A\x00\xFE"s);
+    TMemIniFile ini(File);
+    EXPECT_TRUE(ini.Readable());
+    ini.WriteInteger(L"Window", L"Top", 3);
+    ASSERT_TRUE(ini.UpdateFile());
+    TMemIniFile again(File);
+    EXPECT_EQ(again.ReadString(L"Other", L"k", L""), L"v");
+    EXPECT_EQ(again.ReadInteger(L"Window", L"Top", 0), 3);
+}
+
+// Each of these files must come out of a save exactly as it went in, with the save
+// answering false; values the document could read are still read.
+TEST_F(IniFileOnDisk, FileThatCannotBeSavedStaysAsItWasAndSaysSo) {
+    const std::string original = "[Window]\r\nTop=10\r\nLeft=20\r\n[Other]\r\nk=v\r\n";
+    auto saveFails = [&](const char* what, bool readable) {
+        SCOPED_TRACE(what);
+        TMemIniFile ini(File);
+        EXPECT_EQ(ini.Readable(), readable);
+        EXPECT_EQ(ini.ReadInteger(L"Window", L"Top", -1), readable ? 10 : -1);
+        ini.WriteInteger(L"Window", L"Top", 99);
+        EXPECT_FALSE(ini.UpdateFile());
+        EXPECT_EQ(FilesInFolder(), 1u);
+    };
+
+    Put(original);
+    SetFileAttributesW(File.c_str(), FILE_ATTRIBUTE_READONLY);
+    saveFails("read-only", true);
+    SetFileAttributesW(File.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(Get(), original);
+
+    {
+        // Another program holds it open and shares nothing.
+        const HANDLE held = CreateFileW(File.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                        OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        saveFails("opened exclusively", false);
+        CloseHandle(held);
+    }
+    EXPECT_EQ(Get(), original);
+
+    // Too large to be ours: not read into memory, not overwritten.
+    const std::string huge = original + std::string(MaxIniFileSize, 'x');
+    Put(huge);
+    saveFails("huge", false);
+    EXPECT_EQ(Get(), huge);
+}
+
+TEST_F(IniFileOnDisk, NoFolderOrAFolderInPlaceOfTheFileIsNoSave) {
+    fs::create_directory(fs::path(File));
+    TMemIniFile folder(File);
+    EXPECT_FALSE(folder.Readable());
+    EXPECT_FALSE(folder.UpdateFile());
+    EXPECT_TRUE(fs::is_directory(File));
+
+    TMemIniFile nowhere((Folder / L"missing" / L"Hushlet.ini").wstring());
+    EXPECT_TRUE(nowhere.Readable());
+    nowhere.WriteInteger(L"Window", L"Top", 1);
+    EXPECT_FALSE(nowhere.UpdateFile());
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+} // namespace
