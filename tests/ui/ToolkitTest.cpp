@@ -108,9 +108,16 @@ TEST(Application, TitleNamesTheHiddenWindow) {
     EXPECT_FALSE(IsWindowVisible(app.Handle()));
 }
 
+TFormParams PlainFormParams() {
+    TFormParams params;
+    params.ClassName = L"TPlainForm";
+    params.ClientWidth = 100;
+    params.ClientHeight = 80;
+    return params;
+}
+
 struct TPlainForm : TForm {
-    explicit TPlainForm(TComponent* owner)
-        : TForm(owner, {L"TPlainForm", L"plain", 10, 10, 100, 80}) {}
+    explicit TPlainForm(TComponent* owner) : TForm(owner, PlainFormParams()) {}
 };
 
 TEST(Application, LoopEndsWhenTheMainFormClosesAndCloseQueryCanRefuse) {
