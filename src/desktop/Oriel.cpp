@@ -32,10 +32,10 @@ bool IsVistaOrLater() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof(info);
     // Deprecated, but it is the call that still reports a compatibility-mode version honestly.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+#ifdef _MSC_VER
+#pragma warning(suppress : 4996)
+#endif
     GetVersionExW(&info);
-#pragma GCC diagnostic pop
     return info.dwMajorVersion >= 6;
 }
 
