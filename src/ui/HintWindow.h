@@ -1,0 +1,39 @@
+#pragma once
+#include "ui/Controls.h"
+
+// A small top-most popup that shows one text and never takes the focus. Its system window
+// lives only while the hint is shown; its size is kept from one show to the next.
+class THintWindow : public TWinControl {
+public:
+    explicit THintWindow(TComponent* AOwner);
+    ~THintWindow() override;
+
+    bool HandleAllocated() const { return Handle() != nullptr; }
+    // Makes the system window, still hidden, so that text can be measured on it.
+    void HandleNeeded();
+    // The rectangle (0, 0, w, h) the text needs in the hint font; lines break only at the
+    // text's own line breaks. Needs the system window.
+    RECT CalcTextRect(const std::wstring& text);
+    // Shows the text in the rectangle made 4 pixels higher, kept inside the monitor nearest
+    // to its top-left corner, top-most and not activated. Again while shown: moves and redraws.
+    void ActivateHint(RECT rect, const std::wstring& text);
+    // Destroys the system window; the hint vanishes and its size is kept.
+    void ReleaseHandle();
+
+    // As the last show left them; 0 before the first.
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint();
+    HFONT FFont = nullptr;
+    std::wstring FText;
+    int FWidth = 0;
+    int FHeight = 0;
+};
+
+// The rectangle moved, and shrunk where it is larger, so that it lies inside the area.
+RECT KeepInside(RECT rect, const RECT& area);
