@@ -1,0 +1,43 @@
+#include "window/VolumeHintLogic.h"
+
+#include "desktop/TaskbarGeometry.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+const std::int32_t Gap = 8;
+
+// Sums of screen coordinates and sizes stay on the screen's side of the integer range.
+std::int32_t Saturated(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+} // namespace
+
+std::wstring VolumeHintText(std::int32_t volume, bool muted, const std::wstring& audioName) {
+    const std::wstring level = muted ? L"ミュート" : std::to_wstring(volume) + L"%";
+    return L"音量 " + level + L"\r\n" + audioName;
+}
+
+TPoint VolumeHintOrigin(TPoint cursor, std::int32_t edge, const TRect& taskbar,
+                        std::int32_t previousWidth, std::int32_t previousHeight) {
+    const std::int64_t w = previousWidth, h = previousHeight;
+    switch (edge) {
+    case teTop:
+        cursor.Y = Saturated(taskbar.Bottom + h + Gap);
+        break;
+    case teBottom:
+        cursor.Y = Saturated(taskbar.Top - h - Gap);
+        break;
+    case teLeft:
+        cursor.X = Saturated(taskbar.Right + w + Gap);
+        break;
+    case teRight:
+        cursor.X = Saturated(taskbar.Left - w - Gap);
+        break;
+    }
+    return cursor;
+}
