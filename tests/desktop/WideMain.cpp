@@ -1,7 +1,0 @@
-// The Windows test programs link with -municode, so their entry point is wmain.
-#include <gtest/gtest.h>
-
-int wmain(int argc, wchar_t** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
