@@ -23,11 +23,42 @@ HWND NotifyingChild(UINT msg, WPARAM, LPARAM lParam) {
 
 } // namespace
 
+int ScaleFrom96(int value) {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return MulDiv(value, dpi, 96);
+}
+
+std::wstring MenuFontName() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    return metrics.lfMenuFont.lfFaceName;
+}
+
 TWinControl::TWinControl(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TWinControl::~TWinControl() {
     DestroyHandle();
+    if (FFontHandle)
+        DeleteObject(FFontHandle);
+}
+
+void TWinControl::SetFont(const TFontSpec& font) {
+    FFont = font;
+    LOGFONTW lf{};
+    lf.lfHeight = -ScaleFrom96(font.Height);
+    lf.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
+    lf.lfCharSet = font.Charset;
+    lf.lfQuality = DEFAULT_QUALITY;
+    font.Name.copy(lf.lfFaceName, LF_FACESIZE - 1);
+    const HFONT old = FFontHandle;
+    FFontHandle = CreateFontIndirectW(&lf);
+    Perform(WM_SETFONT, WPARAM(FFontHandle), TRUE);
+    if (old)
+        DeleteObject(old);
 }
 
 TWinControl* TWinControl::FromHandle(HWND handle) {
@@ -58,16 +89,19 @@ void TWinControl::CreateHandle(const TCreateParams& params) {
         wc.lpszClassName = params.WinClassName.c_str();
         RegisterClassW(&wc); // already registered by an earlier instance: fine
     }
+    // Child layouts scale with the display; a top-level window's place is in screen pixels.
+    const auto scale = [&](int v) { return params.Style & WS_CHILD ? ScaleFrom96(v) : v; };
     const RECT& r = params.Bounds;
     FHandle = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
-                              params.Style, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                              params.WndParent, nullptr, instance, this);
+                              params.Style, scale(r.left), scale(r.top), scale(r.right - r.left),
+                              scale(r.bottom - r.top), params.WndParent, nullptr, instance, this);
     if (!FHandle)
         return;
     SetPropW(FHandle, ControlProp, this);
     if (params.SystemClass)
         FDefWndProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StdWndProc)));
+    SetFont(FFont);
 }
 
 void TWinControl::DestroyHandle() {

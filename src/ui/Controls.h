@@ -17,6 +17,20 @@ enum : UINT {
     CN_DRAWITEM = CN_BASE + WM_DRAWITEM,
 };
 
+// Layout sizes are given at 96 dots per inch; this scales one to the display's density.
+int ScaleFrom96(int value);
+
+// A font as the layout states it: face, character height in pixels at 96 dots per inch.
+struct TFontSpec {
+    std::wstring Name = L"Tahoma";
+    int Height = 12;
+    bool Bold = false;
+    BYTE Charset = SHIFTJIS_CHARSET;
+};
+
+// The face name of the system's current menu font.
+std::wstring MenuFontName();
+
 // How a window is made: the toolkit registers a class of its own under WinClassName, or,
 // with SystemClass set, creates the system's class of that name and subclasses it.
 struct TCreateParams {
@@ -24,7 +38,7 @@ struct TCreateParams {
     bool SystemClass = false;
     DWORD Style = 0;
     DWORD ExStyle = 0;
-    RECT Bounds{};
+    RECT Bounds{}; // a child's at 96 dots per inch, a top-level window's in screen pixels
     std::wstring Caption;
     HWND WndParent = nullptr;
 };
@@ -41,6 +55,10 @@ public:
     std::wstring Text() const;
     void SetText(const std::wstring& text);
 
+    const TFontSpec& Font() const { return FFont; }
+    void SetFont(const TFontSpec& font);
+    HFONT FontHandle() const { return FFontHandle; }
+
 protected:
     void CreateHandle(const TCreateParams& params);
     void DestroyHandle();
@@ -52,4 +70,6 @@ private:
     static LRESULT CALLBACK StdWndProc(HWND, UINT, WPARAM, LPARAM);
     HWND FHandle = nullptr;
     WNDPROC FDefWndProc = DefWindowProcW;
+    TFontSpec FFont;
+    HFONT FFontHandle = nullptr;
 };

@@ -1,15 +1,24 @@
 #include "ui/Forms.h"
 
 #include "ui/Application.h"
+#include "ui/FormSnap.h"
 #include "ui/Styles.h"
 
 namespace {
 const DWORD FormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-}
+const int SnapDistance = 10;
 
-TForm::TForm(TComponent* AOwner, const TFormParams& params) : TWinControl(AOwner) {
-    RECT bounds{params.Left, params.Top, params.Left + params.ClientWidth,
-                params.Top + params.ClientHeight};
+HICON LoadIconResource(const std::wstring& name, int sizeMetric) {
+    const int size = GetSystemMetrics(sizeMetric);
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_ICON, size, size, LR_SHARED));
+}
+} // namespace
+
+TForm::TForm(TComponent* AOwner, const TFormParams& params)
+    : TWinControl(AOwner), FScreenSnap(params.ScreenSnap) {
+    RECT bounds{params.Left, params.Top, params.Left + ScaleFrom96(params.ClientWidth),
+                params.Top + ScaleFrom96(params.ClientHeight)};
     AdjustWindowRectEx(&bounds, FormStyle, FALSE, 0);
     OffsetRect(&bounds, params.Left - bounds.left, params.Top - bounds.top);
     TCreateParams create;
@@ -21,6 +30,10 @@ TForm::TForm(TComponent* AOwner, const TFormParams& params) : TWinControl(AOwner
     create.WndParent = Application ? Application->Handle() : nullptr;
     CreateHandle(create);
     TStyleManager::ApplyToWindow(Handle());
+    if (!params.IconResource.empty()) {
+        Perform(WM_SETICON, ICON_BIG, LPARAM(LoadIconResource(params.IconResource, SM_CXICON)));
+        Perform(WM_SETICON, ICON_SMALL, LPARAM(LoadIconResource(params.IconResource, SM_CXSMICON)));
+    }
 }
 
 TForm::~TForm() {
@@ -62,6 +75,27 @@ void TForm::Close() {
         Hide();
 }
 
+void TForm::SetActiveControl(TWinControl* control) {
+    FActiveControl = control;
+    if (control && GetActiveWindow() == Handle())
+        SetFocus(control->Handle());
+}
+
+void TForm::SnapWhileDragged(WINDOWPOS& pos) const {
+    if (!FScreenSnap || !FDragging || (pos.flags & SWP_NOMOVE))
+        return;
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &info);
+    const RECT& a = info.rcWork;
+    const RECT w = WindowRect();
+    const TSnapRect moved{pos.x, pos.y, pos.x + (w.right - w.left), pos.y + (w.bottom - w.top)};
+    const TSnapRect snapped =
+        SnapToWorkArea(moved, {a.left, a.top, a.right, a.bottom}, SnapDistance);
+    pos.x = snapped.Left;
+    pos.y = snapped.Top;
+}
+
 RECT TForm::WindowRect() const {
     RECT r{};
     GetWindowRect(Handle(), &r);
@@ -90,6 +124,19 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Close();
         return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            SetFocus(FActiveControl ? FActiveControl->Handle() : Handle());
+            return 0;
+        }
+        break;
+    case WM_ENTERSIZEMOVE:
+    case WM_EXITSIZEMOVE:
+        FDragging = msg == WM_ENTERSIZEMOVE;
+        break;
+    case WM_WINDOWPOSCHANGING:
+        SnapWhileDragged(*reinterpret_cast<WINDOWPOS*>(lParam));
+        break;
     case WM_QUERYENDSESSION:
         return CloseQuery() ? TRUE : FALSE;
     case WM_SHOWWINDOW:

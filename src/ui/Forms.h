@@ -9,6 +9,8 @@ struct TFormParams {
     int Top = 0;
     int ClientWidth = 0;
     int ClientHeight = 0;
+    std::wstring IconResource; // the window's icon, by resource name; empty: none
+    bool ScreenSnap = false;   // a drag snaps to the monitor's work area within 10 pixels
 };
 
 // A top-level window of the program: fixed single border, system menu and minimise box.
@@ -27,6 +29,11 @@ public:
     void Close();
     virtual bool CloseQuery();
 
+    // The control that receives the keyboard focus whenever the form is active; null: the
+    // form itself. Set while the form is inactive, it takes effect at the next activation.
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(TWinControl* control);
+
     int Left() const;
     int Top() const;
     void SetLeft(int value);
@@ -44,4 +51,9 @@ protected:
 private:
     RECT WindowRect() const;
     void MoveTo(int left, int top);
+    void SnapWhileDragged(WINDOWPOS& pos) const;
+
+    TWinControl* FActiveControl = nullptr;
+    bool FScreenSnap;
+    bool FDragging = false;
 };

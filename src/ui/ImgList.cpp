@@ -12,6 +12,19 @@ void TImageList::AddStrip(HBITMAP image, HBITMAP mask) {
     ImageList_Add(FHandle, image, mask);
 }
 
+void TImageList::AddStripResource(const wchar_t* image, const wchar_t* mask) {
+    const auto load = [](const wchar_t* name) {
+        return static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    };
+    const HBITMAP imageBits = load(image);
+    const HBITMAP maskBits = load(mask);
+    if (imageBits && maskBits)
+        AddStrip(imageBits, maskBits);
+    DeleteObject(imageBits);
+    DeleteObject(maskBits);
+}
+
 int TImageList::Count() const {
     return ImageList_GetImageCount(FHandle);
 }

@@ -12,6 +12,8 @@ public:
 
     // Adds every image of a strip bitmap (16 pixels high, 16 wide per image) and its mask.
     void AddStrip(HBITMAP image, HBITMAP mask);
+    // The same from two bitmap resources of the program, by name.
+    void AddStripResource(const wchar_t* image, const wchar_t* mask);
     int Count() const;
     // A new icon of image index, which the caller destroys; null for an index out of range.
     HICON GetIcon(int index) const;

@@ -23,3 +23,32 @@ protected:
 private:
     bool FChecked = false;
 };
+
+enum class TAlignment { LeftJustify, RightJustify };
+
+struct TLabelParams {
+    std::wstring Caption;
+    RECT Bounds{};
+    TAlignment Alignment = TAlignment::LeftJustify;
+    bool CenterVertically = false; // one line, centred in the height
+    bool ShowAccelChar = true;     // false: "&" is shown as a character
+};
+
+// A text label drawn by the toolkit in the style's colours; it never takes the focus.
+class TLabel : public TWinControl {
+public:
+    TLabel(TComponent* AOwner, TWinControl* parent, const TLabelParams& params);
+
+    void SetCaption(const std::wstring& caption);
+
+    TNotifyEvent OnClick;
+    TMouseEvent OnMouseDown;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint();
+    void DoMouseDown(TMouseButton button, LPARAM lParam);
+    UINT FDrawFlags;
+};

@@ -1,5 +1,6 @@
 #include "window/Main.h"
 
+#include "audio/AudioFunctions.h"
 #include "audio/EndpointVolume.h"
 #include "ui/Application.h"
 #include "window/CommandLine.h"
@@ -18,26 +19,16 @@ TFormParams MainFormParams() {
     params.Top = 213;
     params.ClientWidth = 167;
     params.ClientHeight = 121;
+    params.IconResource = L"MAINICON";
+    params.ScreenSnap = true;
     return params;
-}
-
-template <class T> T* Named(T* component, const wchar_t* name) {
-    component->Name = name;
-    return component;
 }
 
 } // namespace
 
 TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner, MainFormParams()) {
     MainForm = this;
-    CHKMute = Named(new TCheckBox(this, this, {L"ミュート", {107, 0, 167, 42}, false}), L"CHKMute");
-    TimerClose = Named(new TTimer(this), L"TimerClose");
-    TimerClose->SetEnabled(false);
-    TimerChkVol = Named(new TTimer(this), L"TimerChkVol");
-    TimerChkVol->SetEnabled(false);
-
-    CHKMute->OnClick = [this](TObject* s) { CHKMuteClick(s); };
-    TimerClose->OnTimer = [this](TObject* s) { TimerCloseTimer(s); };
+    CreateLayout();
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
 
@@ -48,6 +39,17 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner, MainFormParams()) {
 
 void TMainForm::FormCreate(TObject*) {
     InitAudioEndpoint();
+    FillPresetMenus();
+    const std::wstring menuFace = MenuFontName();
+    TFontSpec nameFont = LabelName->Font();
+    nameFont.Name = menuFace;
+    LabelName->SetFont(nameFont);
+    MAudioName = GetDefaultOutputName();
+    LabelName->SetCaption(MAudioName);
+    TFontSpec muteFont = CHKMute->Font();
+    muteFont.Name = menuFace;
+    CHKMute->SetFont(muteFont);
+    LabelHint->SetCaption(KeyHelpText);
     TimerClose->SetEnabled(false);
     MVol = GetEndpointVolume();
     CHKMute->SetChecked(GetEndpointMute());
@@ -79,6 +81,31 @@ void TMainForm::ApplyVolume() {
         SetEndpointMute(muted);
         SetEndpointVolume(MVol);
     }
+    const std::wstring percent = std::to_wstring(MVol) + L"%";
+    UpDown->SetPosition(MVol);
+    LabelVol->SetCaption(percent);
+    PPVolDisp->Caption = percent + L" [ウィンドウ表示]";
+}
+
+void TMainForm::TimerChkVolTimer(TObject*) {
+    if (!HasAudioEndpoint())
+        return;
+    const std::wstring name = GetDefaultOutputName();
+    if (name != MAudioName) {
+        // A new device: its volume and mute are adopted on the next tick.
+        MAudioName = name;
+        LabelName->SetCaption(MAudioName);
+        InitAudioEndpoint();
+        return;
+    }
+    const int volume = GetEndpointVolume();
+    const bool muted = GetEndpointMute();
+    if (volume == MVol && muted == CHKMute->Checked())
+        return;
+    MVol = volume;
+    CHKMute->SetChecked(muted);
+    UpDown->SetPosition(MVol);
+    ApplyVolume();
 }
 
 void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
@@ -87,6 +114,42 @@ void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
 }
 
 void TMainForm::CHKMuteClick(TObject*) {
+    ApplyVolume();
+    SetActiveControl(UpDown);
+}
+
+void TMainForm::UpDownClick(TObject*) {
+    MVol = UpDown->Position();
+    ApplyVolume();
+}
+
+void TMainForm::LabelVolClick(TObject*) {
+    POINT p{};
+    GetCursorPos(&p);
+    PPUpDown->Popup(p.x, p.y);
+}
+
+void TMainForm::PPVolDispClick(TObject*) {
+    Show();
+}
+
+void TMainForm::PPUpClick(TObject*) {
+    ++MVol;
+    ApplyVolume();
+}
+
+void TMainForm::PPDownClick(TObject*) {
+    --MVol;
+    ApplyVolume();
+}
+
+void TMainForm::PPVolClick(TObject* Sender) {
+    MVol = static_cast<int>(static_cast<TMenuItem*>(Sender)->Tag) * 10;
+    ApplyVolume();
+}
+
+void TMainForm::PPUpDownClick(TObject* Sender) {
+    MVol = 100 - static_cast<int>(static_cast<TMenuItem*>(Sender)->Tag) * 10;
     ApplyVolume();
 }
 

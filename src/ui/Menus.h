@@ -1,0 +1,47 @@
+#pragma once
+#include "ui/Component.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TPopupMenu;
+class TUtilWindow;
+
+// One entry of a popup menu; the caption "-" makes a separator.
+class TMenuItem : public TComponent {
+public:
+    explicit TMenuItem(TComponent* AOwner);
+    ~TMenuItem() override;
+
+    std::wstring Caption;
+    TNotifyEvent OnClick;
+
+    bool IsSeparator() const { return Caption == L"-"; }
+    void Click();
+
+private:
+    friend class TPopupMenu;
+    TPopupMenu* FMenu = nullptr;
+};
+
+// A menu that opens at a screen point. Popup returns once the menu has closed; the chosen
+// item's OnClick runs after that, from the message loop, so a handler may open the menu again.
+class TPopupMenu : public TComponent {
+public:
+    // With autoHotkeys the menu marks an access key in every caption that has none.
+    TPopupMenu(TComponent* AOwner, bool autoHotkeys);
+    ~TPopupMenu() override;
+
+    const std::vector<TMenuItem*>& Items() const { return FItems; }
+    void Add(TMenuItem* item);
+    void Remove(TMenuItem* item);
+    // The captions as the menu shows them.
+    std::vector<std::wstring> ShownCaptions() const;
+    void Popup(int x, int y);
+
+private:
+    bool FAutoHotkeys;
+    std::vector<TMenuItem*> FItems;
+    std::unique_ptr<TUtilWindow> FWindow;
+};
