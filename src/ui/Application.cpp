@@ -90,6 +90,15 @@ void TApplication::Terminate() {
     PostQuitMessage(0);
 }
 
+void TApplication::Minimize() {
+    ShowWindow(Handle(), SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+    if (IsIconic(Handle()))
+        ShowWindow(Handle(), SW_RESTORE);
+}
+
 void ShowErrorDialog(const std::wstring& message) {
     const std::wstring caption = Application ? Application->Title() : std::wstring();
     MessageBoxW(nullptr, message.c_str(), caption.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);

@@ -53,6 +53,10 @@ public:
     void ProcessMessages();
     void Terminate();
     bool Terminated() const { return FTerminated; }
+    // Minimising the hidden window stands for minimising the whole program; hooks see its
+    // WM_SIZE, through which a tray icon hides the program to the notification area.
+    void Minimize();
+    void Restore();
 
     int HookMainWindow(TWindowHook hook);
     void UnhookMainWindow(int id);
