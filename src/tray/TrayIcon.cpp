@@ -14,10 +14,11 @@ namespace {
 
 constexpr UINT BaseFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
-// Clears the field and places as much of text as fits before its terminating zero.
-template <std::size_t N> void PlaceText(WCHAR (&field)[N], std::wstring_view text) {
+// Clears the field and places at most max units of text, keeping a terminating zero.
+template <std::size_t N>
+void PlaceText(WCHAR (&field)[N], std::wstring_view text, std::size_t max = N - 1) {
     std::fill(std::begin(field), std::end(field), L'\0');
-    std::copy_n(text.begin(), CutLength(text, N - 1), field);
+    std::copy_n(text.begin(), CutLength(text, std::min(max, N - 1)), field);
 }
 
 std::wstring FromUtf8(const std::string& s) {
@@ -57,7 +58,7 @@ TTrayIcon::~TTrayIcon() {
 void TTrayIcon::PrepareIconData() {
     IconData.hIcon = FIcon;
     if (!FHint.empty() && FShowHint)
-        PlaceText(IconData.szTip, std::wstring_view(FHint).substr(0, 126));
+        PlaceText(IconData.szTip, FHint, 126);
     else
         PlaceText(IconData.szTip, {});
 }
