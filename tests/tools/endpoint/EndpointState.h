@@ -11,7 +11,7 @@ inline constexpr std::uint32_t kMaxDevices = 8;
 // Longer than the 31 characters of a wave-out product name, so truncation can be seen.
 inline constexpr std::uint32_t kNameLength = 64;
 inline constexpr std::uint32_t kStateMagic = 0x50454858; // "XHEP"
-inline constexpr std::uint32_t kStateVersion = 1;
+inline constexpr std::uint32_t kStateVersion = 2;
 inline constexpr std::u16string_view kDefaultDeviceName = u"Hushlet Test Speakers";
 inline constexpr float kDefaultLevel = 0.5f;
 
@@ -29,7 +29,6 @@ struct EndpointState {
     std::uint32_t RemovedCount;  // the count before all devices were removed, for a restore
     std::int32_t FailEnumerator; // nonzero: creating the device enumerator is refused
     std::int32_t FailActivate;   // nonzero: devices refuse to hand out their volume interface
-    std::uint32_t Generation;    // advances on every change of the device list, names or default
     std::uint32_t LevelWrites;   // SetMasterVolumeLevelScalar calls received
     std::uint32_t MuteWrites;    // SetMute calls received
     float LastLevel;             // the level passed by the latest SetMasterVolumeLevelScalar
@@ -39,8 +38,8 @@ struct EndpointState {
 
 static_assert(sizeof(float) == 4);
 static_assert(sizeof(DeviceState) == 2 * kNameLength + 8);
-static_assert(offsetof(EndpointState, Devices) == 48);
-static_assert(sizeof(EndpointState) == 48 + kMaxDevices * sizeof(DeviceState));
+static_assert(offsetof(EndpointState, Devices) == 44);
+static_assert(sizeof(EndpointState) == 44 + kMaxDevices * sizeof(DeviceState));
 
 inline void SetDeviceName(DeviceState& device, std::u16string_view name) {
     const std::size_t n = name.size() < kNameLength - 1 ? name.size() : kNameLength - 1;

@@ -1,9 +1,9 @@
 // The device enumerator, its device collections and the class factory that makes enumerators.
 #include "ComObject.h"
+#include "EndpointWatch.h"
 #include "FakeEndpoint.h"
 #include "FakeObjects.h"
 
-#include <mutex>
 #include <vector>
 
 namespace hx::endpoint {
@@ -41,11 +41,13 @@ private:
 // that compare the default device with the listed ones by pointer find it.
 class TFakeEnumerator : public TComObject<IMMDeviceEnumerator> {
 public:
-    explicit TFakeEnumerator(std::shared_ptr<TEndpointStore> store) : FStore(std::move(store)) {
+    explicit TFakeEnumerator(std::shared_ptr<TEndpointStore> store)
+        : FStore(std::move(store)), FWatch(std::make_shared<TEndpointWatch>(FStore)) {
         for (std::uint32_t i = 0; i < kMaxDevices; ++i) {
             FDevices[i] = MakeDevice(FStore, i);
         }
     }
+    ~TFakeEnumerator() override { FWatch->Stop(); }
 
     STDMETHODIMP EnumAudioEndpoints(EDataFlow flow, DWORD stateMask,
                                     IMMDeviceCollection** out) override {
@@ -91,29 +93,20 @@ public:
         if (client == nullptr) {
             return E_POINTER;
         }
-        std::lock_guard lock(FClientsLock);
-        FClients.emplace_back(client);
+        FWatch->Add(client);
         return S_OK;
     }
     STDMETHODIMP UnregisterEndpointNotificationCallback(IMMNotificationClient* client) override {
         if (client == nullptr) {
             return E_POINTER;
         }
-        std::lock_guard lock(FClientsLock);
-        for (auto it = FClients.begin(); it != FClients.end(); ++it) {
-            if (it->Get() == client) {
-                FClients.erase(it);
-                return S_OK;
-            }
-        }
-        return E_NOTFOUND;
+        return FWatch->Remove(client) ? S_OK : E_NOTFOUND;
     }
 
 private:
     std::shared_ptr<TEndpointStore> FStore;
+    std::shared_ptr<TEndpointWatch> FWatch;
     ComPtr<IMMDevice> FDevices[kMaxDevices];
-    std::mutex FClientsLock;
-    std::vector<ComPtr<IMMNotificationClient>> FClients;
 };
 
 class TEnumeratorFactory : public TComObject<IClassFactory> {
