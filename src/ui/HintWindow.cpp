@@ -99,8 +99,10 @@ void THintWindow::Paint() {
     const HBRUSH frame = CreateSolidBrush(styled ? TStyleManager::Colors().Disabled : text);
     FrameRect(dc, &client, frame);
     DeleteObject(frame);
-    // The rectangle is the bare text plus 4 pixels of height: the text sits 2 pixels down.
+    // The rectangle is the bare text plus 4 pixels of height: the text sits 2 pixels down and
+    // one right, clear of the frame; a glyph's own spacing leaves room for the frame's right side.
     RECT textRect = client;
+    textRect.left += 1;
     textRect.top += 2;
     SelectHintFont(dc, FFont);
     SetBkMode(dc, TRANSPARENT);
