@@ -7,6 +7,7 @@
 #include <audioclient.h>
 #include <endpointvolume.h>
 #include <functiondiscoverykeys_devpkey.h>
+#include <mmsystem.h>
 #include <wrl/client.h>
 
 #include <memory>
@@ -241,6 +242,24 @@ TEST_F(FakeEndpointTest, InterfacesHandedOutOutliveTheFixture) {
     float level = -1.0f;
     ASSERT_EQ(volume->GetMasterVolumeLevelScalar(&level), S_OK);
     EXPECT_EQ(level, 0.125f);
+}
+
+// The multimedia layer lists the devices once per process, through whichever enumerator is
+// registered then, and keeps that enumerator: here the fixture of this test.
+TEST_F(FakeEndpointTest, TheWaveOutListOfThisProcessComesFromTheFixture) {
+    ThreeDevicesWithDefault(1);
+    const auto deviceZero = [] {
+        WAVEOUTCAPSW caps{};
+        return waveOutGetNumDevs() == 3 && waveOutGetDevCapsW(0, &caps, sizeof caps) == 0
+                   ? std::wstring(caps.szPname)
+                   : std::wstring();
+    };
+    ASSERT_EQ(deviceZero(), L"Headphones") << "an earlier test of this process listed the devices";
+    fake->Access([](EndpointState& s) { s.DefaultIndex = 2; });
+    for (int i = 0; i < 100 && deviceZero() != L"Monitor"; ++i) {
+        Sleep(20);
+    }
+    EXPECT_EQ(deviceZero(), L"Monitor");
 }
 
 } // namespace
