@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 namespace {
 
@@ -88,11 +89,13 @@ TEST_F(IniFileOnDisk, GarbageKeepsTheSectionsThatCanBeRead) {
 // answering false; values the document could read are still read.
 TEST_F(IniFileOnDisk, FileThatCannotBeSavedStaysAsItWasAndSaysSo) {
     const std::string original = "[Window]\r\nTop=10\r\nLeft=20\r\n[Other]\r\nk=v\r\n";
-    auto saveFails = [&](const char* what, bool readable) {
+    auto saveFails = [&](const char* what, std::optional<bool> readable) {
         SCOPED_TRACE(what);
         TMemIniFile ini(File);
-        EXPECT_EQ(ini.Readable(), readable);
-        EXPECT_EQ(ini.ReadInteger(L"Window", L"Top", -1), readable ? 10 : -1);
+        if (readable) {
+            EXPECT_EQ(ini.Readable(), *readable);
+        }
+        EXPECT_EQ(ini.ReadInteger(L"Window", L"Top", -1), ini.Readable() ? 10 : -1);
         ini.WriteInteger(L"Window", L"Top", 99);
         EXPECT_FALSE(ini.UpdateFile());
         EXPECT_EQ(FilesInFolder(), 1u);
@@ -111,6 +114,30 @@ TEST_F(IniFileOnDisk, FileThatCannotBeSavedStaysAsItWasAndSaysSo) {
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
         saveFails("opened exclusively", false);
         CloseHandle(held);
+    }
+    EXPECT_EQ(Get(), original);
+
+    {
+        // Another program holds a lock on the file's bytes.
+        const HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, L"HxIniLockReady");
+        const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, L"HxIniLockRelease");
+        SetEnvironmentVariableW(L"HX_LOCK_FILE", File.c_str());
+        wchar_t exe[MAX_PATH];
+        GetModuleFileNameW(nullptr, exe, MAX_PATH);
+        std::wstring command = L"\"" + std::wstring(exe) +
+                               L"\" --gtest_also_run_disabled_tests --gtest_filter=*HoldsLock*";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION child{};
+        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &child));
+        ASSERT_EQ(WaitForSingleObject(ready, 20000), WAIT_OBJECT_0);
+        // Windows refuses to read locked bytes, Wine reads them: the save fails either way.
+        saveFails("range locked by another program", std::nullopt);
+        SetEvent(release);
+        WaitForSingleObject(child.hProcess, 20000);
+        for (HANDLE h : {child.hProcess, child.hThread, ready, release})
+            CloseHandle(h);
     }
     EXPECT_EQ(Get(), original);
 
@@ -133,6 +160,19 @@ TEST_F(IniFileOnDisk, NoFolderOrAFolderInPlaceOfTheFileIsNoSave) {
     nowhere.WriteInteger(L"Window", L"Top", 1);
     EXPECT_FALSE(nowhere.UpdateFile());
     EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+// Runs only in the child process that the test above starts.
+TEST(IniFileLockHolder, DISABLED_HoldsLockUntilReleased) {
+    wchar_t file[MAX_PATH];
+    ASSERT_TRUE(GetEnvironmentVariableW(L"HX_LOCK_FILE", file, MAX_PATH));
+    const HANDLE locked =
+        CreateFileW(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
+    ASSERT_TRUE(LockFile(locked, 0, 0, 4096, 0));
+    SetEvent(OpenEventW(EVENT_MODIFY_STATE, FALSE, L"HxIniLockReady"));
+    WaitForSingleObject(OpenEventW(SYNCHRONIZE, FALSE, L"HxIniLockRelease"), 20000);
+    CloseHandle(locked);
 }
 
 } // namespace
