@@ -16,6 +16,10 @@ struct Counted {
     }
 };
 
+UINT_PTR WINAPI FailingSetTimer(HWND, UINT_PTR, UINT, TIMERPROC) {
+    return 0;
+}
+
 int TicksWithin(Counted& c, DWORD ms) {
     const int before = c.ticks;
     PumpFor(ms);
@@ -230,7 +234,7 @@ TEST(SimpleTimerService, TicksNamingNoLiveTimerAreIgnored) {
 TEST(SimpleTimerService, FailedSetTimerLeavesTheTimerIdle) {
     Counted c;
     TSimpleTimer timer(30, c.Event());
-    SimpleTimerSetTimer = [](HWND, UINT_PTR, UINT, TIMERPROC) -> UINT_PTR { return 0; };
+    SimpleTimerSetTimer = FailingSetTimer;
     timer.SetEnabled(true);
     SimpleTimerSetTimer = SetTimer;
     EXPECT_FALSE(timer.Enabled());
@@ -239,7 +243,7 @@ TEST(SimpleTimerService, FailedSetTimerLeavesTheTimerIdle) {
 
     // A running timer whose restart fails ends Idle as well.
     timer.SetEnabled(true);
-    SimpleTimerSetTimer = [](HWND, UINT_PTR, UINT, TIMERPROC) -> UINT_PTR { return 0; };
+    SimpleTimerSetTimer = FailingSetTimer;
     timer.SetEnabled(true);
     SimpleTimerSetTimer = SetTimer;
     EXPECT_FALSE(timer.Enabled());
