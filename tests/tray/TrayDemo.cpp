@@ -1,10 +1,10 @@
 // A resident icon for looking at the notification area: it shows a number drawn at run time,
 // loses its place in the area after 3 s as if the shell had restarted, hears the shell's
-// announcement at 6 s and quits at 10 s.
+// announcement at 6 s and quits at 9 s. Its mouse events go to standard output, one a line.
 #include "tray/TrayIcon.h"
 #include "ui/Application.h"
 
-#include <string>
+#include <cstring>
 
 namespace {
 
@@ -41,6 +41,12 @@ HICON NumberIcon(const wchar_t* text) {
     return icon;
 }
 
+void Report(const char* line) {
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), line, DWORD(strlen(line)), &written, nullptr);
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), "\n", 1, &written, nullptr);
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -50,6 +56,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     icon->SetIcon(picture);
     DestroyIcon(picture);
     icon->SetHint(L"42%");
+    icon->OnMouseEnter = [](TObject*) { Report("enter"); };
+    icon->OnMouseExit = [](TObject*) { Report("exit"); };
+    icon->OnMouseDown = [](TObject*, TMouseButton b, TShiftState, int, int) {
+        Report(b == mbLeft ? "down left" : "down other");
+    };
+    icon->SetWantEnterExitEvents(true);
     icon->Loaded();
     icon->SetIconVisible(true);
     SetTimer(nullptr, 0, 3000, nullptr);
