@@ -1,51 +1,6 @@
-#include "audio/EndpointVolume.h"
-#include "audio/Percent.h"
-#include "ui/Application.h"
-#include "window/Main.h"
-
-#include "tools/endpoint/ScopedFakeEndpoint.h"
-
-#include <gtest/gtest.h>
-
-#include <objbase.h>
-
-using namespace hx::endpoint;
+#include "window/MainFormFixture.h"
 
 namespace {
-
-// A main window built as the program builds it, over the in-process fake device.
-class MainFormTest : public testing::Test {
-protected:
-    void SetUp() override {
-        CoInitialize(nullptr);
-        fake = std::make_unique<TScopedFakeEndpoint>();
-        ASSERT_EQ(fake->Registration(), S_OK);
-        app = std::make_unique<TApplication>();
-    }
-    void TearDown() override {
-        app.reset();
-        ReleaseAudioEndpoint();
-        fake.reset();
-        CoUninitialize();
-    }
-    void SetDevice(int percent, bool mute) {
-        fake->Access([&](EndpointState& s) {
-            s.Devices[0].Level = PercentToLevel(percent);
-            s.Devices[0].Mute = mute;
-        });
-    }
-    TMainForm* Create(std::vector<std::wstring> params = {}) {
-        app->Params = std::move(params);
-        auto* form = app->CreateForm<TMainForm>();
-        fake->Access([](EndpointState& s) { s.LevelWrites = s.MuteWrites = 0; });
-        return form;
-    }
-    EndpointState State() { return fake->Snapshot(); }
-    int DevicePercent() { return LevelToPercent(State().Devices[0].Level); }
-
-    std::unique_ptr<TScopedFakeEndpoint> fake;
-    std::unique_ptr<TApplication> app;
-};
 
 TEST_F(MainFormTest, ApplyClampsTheTargetBeforeWriting) {
     SetDevice(50, false);
