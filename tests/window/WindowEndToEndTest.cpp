@@ -1,0 +1,119 @@
+// A real "/w" copy against the shared test endpoint: the window follows what other programs
+// do to the device, and writes nothing back.
+#include "harness/Processes.h"
+#include "tools/endpoint/SharedEndpoint.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace hx::e2e;
+using namespace hx::endpoint;
+
+namespace {
+
+std::wstring ClassOf(HWND w) {
+    wchar_t name[64] = {};
+    GetClassNameW(w, name, 64);
+    return name;
+}
+
+// The child windows of the main window of one class, in creation order.
+std::vector<HWND> Children(HWND form, const wchar_t* className) {
+    struct Search {
+        const wchar_t* className;
+        std::vector<HWND> found;
+    } search{className, {}};
+    EnumChildWindows(
+        form,
+        [](HWND w, LPARAM p) {
+            auto* s = reinterpret_cast<Search*>(p);
+            if (_wcsicmp(ClassOf(w).c_str(), s->className) == 0)
+                s->found.push_back(w);
+            return TRUE;
+        },
+        LPARAM(&search));
+    return search.found;
+}
+
+// Waits up to ms for the condition, which the copy fulfils on one of its ticks.
+bool Within(DWORD ms, const std::function<bool()>& condition) {
+    const DWORD until = GetTickCount() + ms;
+    while (!condition()) {
+        if (GetTickCount() > until)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+class WindowEndToEnd : public testing::Test {
+protected:
+    void SetUp() override {
+        device = OpenSharedEndpoint();
+        ASSERT_TRUE(device);
+        device->Access([](EndpointState& s) {
+            ResetEndpointState(s);
+            s.Devices[0].Level = 0.5f;
+        });
+        program = std::make_unique<TProgram>(L"/w");
+        ASSERT_TRUE(program->Started());
+        form = program->FindWindowOfClass(L"TMainForm", 10000);
+        ASSERT_TRUE(form);
+        // The volume is the label on the panel; the device name the one that is not the help,
+        // told apart once creation has filled them.
+        ASSERT_TRUE(Within(3000, [&] {
+            for (HWND label : Children(form, L"TLabel"))
+                if (GetParent(label) != form)
+                    labelVol = label;
+            return WindowText(labelVol) == L"50%";
+        })) << testing::PrintToString(WindowText(labelVol));
+        for (HWND label : Children(form, L"TLabel"))
+            if (GetParent(label) == form && !WindowText(label).starts_with(L"\r\n"))
+                labelName = label;
+        ASSERT_TRUE(labelName);
+        device->Access([](EndpointState& s) { s.LevelWrites = s.MuteWrites = 0; });
+    }
+    void TearDown() override {
+        if (program) {
+            EXPECT_TRUE(program->Close());
+        }
+        if (device)
+            device->Access([](EndpointState& s) { ResetEndpointState(s); });
+    }
+    unsigned Writes() {
+        return device->Access([](EndpointState& s) { return s.LevelWrites + s.MuteWrites; });
+    }
+    bool MuteTicked() {
+        const auto boxes = Children(form, L"Button");
+        return boxes.size() == 1 && SendMessageW(boxes[0], BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+
+    std::shared_ptr<TEndpointStore> device;
+    std::unique_ptr<TProgram> program;
+    HWND form = nullptr;
+    HWND labelName = nullptr;
+    HWND labelVol = nullptr;
+};
+
+TEST_F(WindowEndToEnd, TheWindowShowsAndFollowsAnOutsideVolume) {
+    EXPECT_TRUE(IsWindowVisible(form));
+    EXPECT_EQ(WindowText(form), L"Hushlet2");
+    EXPECT_EQ(WindowText(labelName), L"Hushlet Test Speakers");
+    device->Access([](EndpointState& s) { s.Devices[0].Level = 0.3f; });
+    EXPECT_TRUE(Within(2500, [&] { return WindowText(labelVol) == L"30%"; }));
+    EXPECT_FALSE(MuteTicked());
+    Sleep(1200); // another tick: still nothing to write
+    EXPECT_EQ(Writes(), 0u);
+}
+
+TEST_F(WindowEndToEnd, MutingElsewhereTicksTheBox) {
+    device->Access([](EndpointState& s) { s.Devices[0].Mute = 1; });
+    EXPECT_TRUE(Within(2500, [&] { return MuteTicked(); }));
+    EXPECT_EQ(WindowText(labelVol), L"50%");
+    Sleep(1200);
+    EXPECT_EQ(Writes(), 0u);
+}
+
+} // namespace
