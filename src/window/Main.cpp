@@ -31,10 +31,10 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner, MainFormParams()) {
     CreateLayout();
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+}
 
-    const auto& params = Application->Params;
-    const TStartMode mode = StartModeOf(params);
-    Application->ShowMainForm = mode == TStartMode::WindowOnly;
+void TMainForm::TrayIconStartup(TObject*, bool& ShowMainForm) {
+    ShowMainForm = StartModeOf(Application->Params) == TStartMode::WindowOnly;
 }
 
 void TMainForm::FormCreate(TObject*) {
@@ -50,6 +50,7 @@ void TMainForm::FormCreate(TObject*) {
     muteFont.Name = menuFace;
     CHKMute->SetFont(muteFont);
     LabelHint->SetCaption(KeyHelpText);
+    TrayIcon->SetIconVisible(false);
     TimerClose->SetEnabled(false);
     MVol = GetEndpointVolume();
     CHKMute->SetChecked(GetEndpointMute());
@@ -60,7 +61,10 @@ void TMainForm::FormCreate(TObject*) {
 
 void TMainForm::ApplyCommandLine() {
     const auto& params = Application->Params;
-    if (StartModeOf(params) != TStartMode::OneShot)
+    const TStartMode mode = StartModeOf(params);
+    if (mode == TStartMode::Resident)
+        TrayIcon->SetIconVisible(true);
+    if (mode != TStartMode::OneShot)
         return;
     TimerClose->SetEnabled(true);
     const std::wstring& arg = params[0];
@@ -85,6 +89,7 @@ void TMainForm::ApplyVolume() {
     UpDown->SetPosition(MVol);
     LabelVol->SetCaption(percent);
     PPVolDisp->Caption = percent + L" [ウィンドウ表示]";
+    TrayIcon->SetIconIndex(muted ? ImageList->Count() - 1 : MVol);
 }
 
 void TMainForm::TimerChkVolTimer(TObject*) {
@@ -110,6 +115,7 @@ void TMainForm::TimerChkVolTimer(TObject*) {
 
 void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
     TimerClose->SetEnabled(false);
+    TrayIcon->SetIconVisible(false);
     CanClose = true;
 }
 
@@ -130,7 +136,7 @@ void TMainForm::LabelVolClick(TObject*) {
 }
 
 void TMainForm::PPVolDispClick(TObject*) {
-    Show();
+    TrayIcon->ShowMainForm();
 }
 
 void TMainForm::PPUpClick(TObject*) {

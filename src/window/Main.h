@@ -6,6 +6,7 @@
 #include "ui/Menus.h"
 #include "ui/StdCtrls.h"
 #include "ui/Timer.h"
+#include "tray/TrayIcon.h"
 
 #include <array>
 #include <string>
@@ -26,6 +27,7 @@ public:
     TTimer* TimerChkVol;
     TTimer* TimerHint;
     TImageList* ImageList;
+    TTrayIcon* TrayIcon;
     TPopupMenu* PPRMenu;
     TMenuItem* PPVolDisp;
     TMenuItem* N4;
@@ -55,6 +57,11 @@ public:
     void PPVolClick(TObject* Sender);
     void PPUpDownClick(TObject* Sender);
     void TimerCloseTimer(TObject* Sender);
+    void TrayIconStartup(TObject* Sender, bool& ShowMainForm);
+    // Presses, wheel and hint on the tray icon come with the input bindings and the hint.
+    void TrayIconMouseDown(TObject*, TMouseButton, TShiftState, int, int) {}
+    void TrayIconMouseEnter(TObject*) {}
+    void TrayIconMouseExit(TObject*) {}
     // The once-a-second watch for changes made elsewhere and for a new output device.
     void TimerChkVolTimer(TObject* Sender);
 

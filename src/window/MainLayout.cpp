@@ -60,6 +60,23 @@ void TMainForm::CreateLayout() {
     ImageList = Named(new TImageList(this), L"ImageList");
     ImageList->AddStripResource(L"TRAYICONS", L"TRAYICONSMASK");
 
+    TrayIcon = Named(new TTrayIcon(this), L"TrayIcon");
+    TrayIcon->SetIconList(ImageList);
+    TrayIcon->SetIconIndex(0);
+    TrayIcon->SetCycleInterval(0);
+    TrayIcon->SetShowHint(false);
+    TrayIcon->SetWantEnterExitEvents(true);
+    TrayIcon->MinimizeToTray = true;
+    const HICON firstImage = ImageList->GetIcon(0);
+    TrayIcon->SetIcon(firstImage);
+    DestroyIcon(firstImage);
+    TrayIcon->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+        TrayIconMouseDown(s, b, sh, x, y);
+    };
+    TrayIcon->OnMouseEnter = [this](TObject* s) { TrayIconMouseEnter(s); };
+    TrayIcon->OnMouseExit = [this](TObject* s) { TrayIconMouseExit(s); };
+    TrayIcon->OnStartup = [this](TObject* s, bool& show) { TrayIconStartup(s, show); };
+
     PPRMenu = Named(new TPopupMenu(this, false), L"PPRMenu");
     PPVolDisp = AddItem(this, PPRMenu, L"PPVolDisp", L"%");
     N4 = AddItem(this, PPRMenu, L"N4", L"-");
@@ -80,6 +97,7 @@ void TMainForm::CreateLayout() {
     PPDown->OnClick = [this](TObject* s) { PPDownClick(s); };
     TimerClose->OnTimer = [this](TObject* s) { TimerCloseTimer(s); };
     TimerChkVol->OnTimer = [this](TObject* s) { TimerChkVolTimer(s); };
+    TrayIcon->Loaded();
 }
 
 void TMainForm::FillPresetMenus() {

@@ -84,6 +84,7 @@ TEST_F(MainFormTest, CommandLineActionsReachTheDevice) {
     for (const Case& c : cases) {
         const std::wstring arg = c.params.empty() ? L"(none)" : c.params[0];
         SetDevice(20, c.mutedBefore);
+        app->ShowMainForm = true; // as a fresh application starts
         TMainForm* form = Create(c.params);
         EXPECT_EQ(DevicePercent(), c.percent) << testing::PrintToString(arg);
         EXPECT_EQ(State().Devices[0].Mute != 0, c.muted) << testing::PrintToString(arg);

@@ -125,6 +125,7 @@ TEST_F(MainFormTest, ApplyRefreshesEveryDisplayOfTheVolume) {
         EXPECT_EQ(form->LabelVol->Text(), percent);
         EXPECT_EQ(form->PPVolDisp->Caption, percent + L" [ウィンドウ表示]");
         EXPECT_EQ(form->UpDown->Position(), c.shown);
+        EXPECT_EQ(form->TrayIcon->IconIndex(), c.muted ? 101 : c.shown);
     }
 }
 
