@@ -48,33 +48,38 @@ bool TProgram::Running() {
     return WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT;
 }
 
+namespace {
+
+struct TWindowSearch {
+    DWORD Pid;
+    const wchar_t* ClassName;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<TWindowSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (pid != search->Pid || wcscmp(name, search->ClassName) != 0)
+        return TRUE;
+    search->Found = window;
+    return FALSE;
+}
+
+} // namespace
+
 HWND TProgram::FindWindowOfClass(const wchar_t* className, DWORD ms) {
-    struct Search {
-        DWORD pid;
-        const wchar_t* className;
-        HWND found;
-    } search{FInfo.dwProcessId, className, nullptr};
+    TWindowSearch search{FInfo.dwProcessId, className, nullptr};
     const DWORD start = GetTickCount();
     do {
-        EnumWindows(
-            [](HWND window, LPARAM param) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(param);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(window, &pid);
-                wchar_t name[64] = {};
-                GetClassNameW(window, name, 64);
-                if (pid == s->pid && wcscmp(name, s->className) == 0) {
-                    s->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        if (search.found || !Running())
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.Found || !Running())
             break;
         Sleep(50);
     } while (GetTickCount() - start < ms);
-    return search.found;
+    return search.Found;
 }
 
 bool TProgram::Close(DWORD ms) {
