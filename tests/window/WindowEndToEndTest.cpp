@@ -19,21 +19,22 @@ std::wstring ClassOf(HWND w) {
     return name;
 }
 
-// The child windows of the main window of one class, in creation order.
+struct TChildSearch {
+    const wchar_t* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectChild(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<TChildSearch*>(p);
+    if (_wcsicmp(ClassOf(w).c_str(), s->className) == 0)
+        s->found.push_back(w);
+    return TRUE;
+}
+
+// The child windows of the main window of one class.
 std::vector<HWND> Children(HWND form, const wchar_t* className) {
-    struct Search {
-        const wchar_t* className;
-        std::vector<HWND> found;
-    } search{className, {}};
-    EnumChildWindows(
-        form,
-        [](HWND w, LPARAM p) {
-            auto* s = reinterpret_cast<Search*>(p);
-            if (_wcsicmp(ClassOf(w).c_str(), s->className) == 0)
-                s->found.push_back(w);
-            return TRUE;
-        },
-        LPARAM(&search));
+    TChildSearch search{className, {}};
+    EnumChildWindows(form, CollectChild, LPARAM(&search));
     return search.found;
 }
 
@@ -98,7 +99,7 @@ protected:
 };
 
 TEST_F(WindowEndToEnd, TheWindowShowsAndFollowsAnOutsideVolume) {
-    EXPECT_TRUE(IsWindowVisible(form));
+    EXPECT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
     EXPECT_EQ(WindowText(form), L"Hushlet2");
     EXPECT_EQ(WindowText(labelName), L"Hushlet Test Speakers");
     device->Access([](EndpointState& s) { s.Devices[0].Level = 0.3f; });
