@@ -73,7 +73,7 @@ hx_reg() { $HX_WINE reg add "$@" /f >/dev/null 2>&1; }
 # with a taskbar so that the notification area exists.
 hx_make_prefix() {
     hx_wine_env
-    [ -f "$WINEPREFIX/.hushlet2-ready" ] && return 0
+    [ -f "$WINEPREFIX/.hushlet2-ready-2" ] && return 0
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     $HX_WINE wineboot -i >/dev/null 2>&1
@@ -84,11 +84,13 @@ hx_make_prefix() {
         hx_reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$f" /d IPAGothic
     done
     hx_reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v System /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic'
-    hx_reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic'
+    for f in Tahoma 'Tahoma Bold'; do
+        hx_reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$f" /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic'
+    done
     hx_reg 'HKCU\Software\Wine\Explorer' /v Desktop /d shell
     hx_reg 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x800
     wineserver -w
-    touch "$WINEPREFIX/.hushlet2-ready"
+    touch "$WINEPREFIX/.hushlet2-ready-2"
 }
 
 # The test endpoint stands in for the system's Core Audio enumerator in every process of the prefix.
