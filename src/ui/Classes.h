@@ -28,3 +28,7 @@ using TMouseEvent =
     std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+using TKeyEvent = std::function<void(TObject* Sender, std::uint16_t& Key, TShiftState Shift)>;
+// Result 0 leaves the key to the toolkit's own dialog-key handling; any other value ends it.
+using TDialogKeyEvent = std::function<void(TObject* Sender, std::uint16_t Key, long& Result)>;
+using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, bool& Handled)>;

@@ -113,7 +113,38 @@ void TWinControl::DestroyHandle() {
     DestroyWindow(handle);
 }
 
+bool TWinControl::PreviewKey(TWinControl*, WPARAM) {
+    return false;
+}
+
+bool TWinControl::PreviewWheel(int) {
+    return false;
+}
+
+bool TWinControl::PreviewInput(UINT msg, WPARAM wParam) {
+    TWinControl* root = FromHandle(GetAncestor(FHandle, GA_ROOT));
+    if (!root)
+        return false;
+    if (msg == WM_KEYDOWN)
+        return root->PreviewKey(this, wParam);
+    if (root->FWheelOffered)
+        return false;
+    return root->PreviewWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+}
+
 LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if ((msg == WM_KEYDOWN || msg == WM_MOUSEWHEEL) && PreviewInput(msg, wParam))
+        return 0;
+    if (msg == WM_MOUSEWHEEL) {
+        TWinControl* root = FromHandle(GetAncestor(FHandle, GA_ROOT));
+        const bool outer = root && !root->FWheelOffered;
+        if (outer)
+            root->FWheelOffered = true;
+        const LRESULT result = DefaultHandler(msg, wParam, lParam);
+        if (outer)
+            root->FWheelOffered = false;
+        return result;
+    }
     if (TWinControl* child = FromHandle(NotifyingChild(msg, wParam, lParam));
         child && child != this)
         return child->Perform(CN_BASE + msg, wParam, lParam);

@@ -65,11 +65,20 @@ protected:
     // Each control class overrides this one procedure and passes what it leaves to its base.
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The top-level window sees each key-down and wheel message of its controls before they
+    // do; true ends the message there. The control is the one the message was sent to.
+    virtual bool PreviewKey(TWinControl* control, WPARAM key);
+    virtual bool PreviewWheel(int delta);
 
 private:
+    bool PreviewInput(UINT msg, WPARAM wParam);
+
     static LRESULT CALLBACK StdWndProc(HWND, UINT, WPARAM, LPARAM);
     HWND FHandle = nullptr;
     WNDPROC FDefWndProc = DefWindowProcW;
     TFontSpec FFont;
     HFONT FFontHandle = nullptr;
+    // Set while a control's default handling passes an unhandled wheel message up to this
+    // window, which has already been offered it.
+    bool FWheelOffered = false;
 };

@@ -13,6 +13,44 @@ HICON LoadIconResource(const std::wstring& name, int sizeMetric) {
     return static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_ICON, size, size, LR_SHARED));
 }
+bool IsDialogKey(WPARAM key) {
+    switch (key) {
+    case VK_TAB:
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_CANCEL:
+    case VK_EXECUTE:
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Whether the focused control wants the key for itself, as it answers the platform's query.
+bool ClaimsKey(TWinControl* control, WPARAM key) {
+    const LRESULT code = control->Perform(WM_GETDLGCODE, key, 0);
+    if (code & DLGC_WANTALLKEYS)
+        return true;
+    if (key == VK_TAB)
+        return code & DLGC_WANTTAB;
+    return key >= VK_LEFT && key <= VK_DOWN && (code & DLGC_WANTARROWS);
+}
+
+TShiftState KeyboardShiftState() {
+    TShiftState state = 0;
+    if (GetKeyState(VK_SHIFT) < 0)
+        state |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0)
+        state |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0)
+        state |= ssAlt;
+    return state;
+}
+
 } // namespace
 
 TForm::TForm(TComponent* AOwner, const TFormParams& params)
@@ -42,8 +80,43 @@ TForm::~TForm() {
 }
 
 void TForm::AfterConstruction() {
-    if (OnCreate)
-        OnCreate(this);
+    // An error ends the creation handler only: the form exists all the same.
+    try {
+        if (OnCreate)
+            OnCreate(this);
+    } catch (const std::exception& e) {
+        const std::string text = e.what();
+        std::wstring message(text.size(), L'\0');
+        message.resize(MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()),
+                                           message.data(), int(message.size())));
+        ShowErrorDialog(message);
+    }
+}
+
+bool TForm::PreviewKey(TWinControl* control, WPARAM key) {
+    if (IsDialogKey(key) && !ClaimsKey(control, key)) {
+        long result = 0;
+        if (OnDialogKey)
+            OnDialogKey(this, std::uint16_t(key), result);
+        if (result)
+            return true;
+    }
+    std::uint16_t code = std::uint16_t(key);
+    if (OnKeyDown)
+        OnKeyDown(this, code, KeyboardShiftState());
+    return code == 0;
+}
+
+bool TForm::PreviewWheel(int delta) {
+    FWheelDelta += delta;
+    bool handled = false;
+    for (; FWheelDelta >= WHEEL_DELTA; FWheelDelta -= WHEEL_DELTA)
+        if (OnMouseWheelUp)
+            OnMouseWheelUp(this, handled);
+    for (; FWheelDelta <= -WHEEL_DELTA; FWheelDelta += WHEEL_DELTA)
+        if (OnMouseWheelDown)
+            OnMouseWheelDown(this, handled);
+    return handled;
 }
 
 void TForm::Show() {

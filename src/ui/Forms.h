@@ -44,9 +44,20 @@ public:
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
     TCloseQueryEvent OnCloseQuery;
+    // Offered Tab, Enter, Escape, Cancel, Execute and the arrow keys before any control sees
+    // them, unless the focused control claims the key; a result other than 0 ends the key.
+    TDialogKeyEvent OnDialogKey;
+    // Key preview: every key-down not ended as a dialog key, before the focused control.
+    // Setting Key to 0 keeps it from the control.
+    TKeyEvent OnKeyDown;
+    // One event per 120 units of wheel delta collected over the form and its controls.
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool PreviewKey(TWinControl* control, WPARAM key) override;
+    bool PreviewWheel(int delta) override;
 
 private:
     RECT WindowRect() const;
@@ -56,4 +67,5 @@ private:
     TWinControl* FActiveControl = nullptr;
     bool FScreenSnap;
     bool FDragging = false;
+    int FWheelDelta = 0;
 };

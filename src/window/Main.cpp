@@ -3,7 +3,7 @@
 #include "audio/AudioFunctions.h"
 #include "audio/EndpointVolume.h"
 #include "ui/Application.h"
-#include "window/CommandLine.h"
+#include "shell/TrayWheel.h"
 
 #include <algorithm>
 
@@ -29,53 +29,6 @@ TFormParams MainFormParams() {
 TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner, MainFormParams()) {
     MainForm = this;
     CreateLayout();
-    OnCreate = [this](TObject* s) { FormCreate(s); };
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
-}
-
-void TMainForm::TrayIconStartup(TObject*, bool& ShowMainForm) {
-    ShowMainForm = StartModeOf(Application->Params) == TStartMode::WindowOnly;
-}
-
-void TMainForm::FormCreate(TObject*) {
-    InitAudioEndpoint();
-    FillPresetMenus();
-    const std::wstring menuFace = MenuFontName();
-    TFontSpec nameFont = LabelName->Font();
-    nameFont.Name = menuFace;
-    LabelName->SetFont(nameFont);
-    MAudioName = GetDefaultOutputName();
-    LabelName->SetCaption(MAudioName);
-    TFontSpec muteFont = CHKMute->Font();
-    muteFont.Name = menuFace;
-    CHKMute->SetFont(muteFont);
-    LabelHint->SetCaption(KeyHelpText);
-    TrayIcon->SetIconVisible(false);
-    TimerClose->SetEnabled(false);
-    MVol = GetEndpointVolume();
-    CHKMute->SetChecked(GetEndpointMute());
-    TimerChkVol->SetEnabled(true);
-    ApplyCommandLine();
-    ApplyVolume();
-}
-
-void TMainForm::ApplyCommandLine() {
-    const auto& params = Application->Params;
-    const TStartMode mode = StartModeOf(params);
-    if (mode == TStartMode::Resident)
-        TrayIcon->SetIconVisible(true);
-    if (mode != TStartMode::OneShot)
-        return;
-    TimerClose->SetEnabled(true);
-    const std::wstring& arg = params[0];
-    if (arg == L"/m")
-        CHKMute->SetChecked(true);
-    else if (arg == L"/n")
-        CHKMute->SetChecked(false);
-    else if (arg == L"/t")
-        CHKMute->SetChecked(!CHKMute->Checked());
-    else if (const int value = ArgumentToInt(arg); value >= 0 && value <= 100)
-        MVol = value;
 }
 
 void TMainForm::ApplyVolume() {
@@ -113,52 +66,24 @@ void TMainForm::TimerChkVolTimer(TObject*) {
     ApplyVolume();
 }
 
-void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
-    TimerClose->SetEnabled(false);
-    TrayIcon->SetIconVisible(false);
-    CanClose = true;
-}
-
-void TMainForm::CHKMuteClick(TObject*) {
-    ApplyVolume();
-    SetActiveControl(UpDown);
-}
-
-void TMainForm::UpDownClick(TObject*) {
-    MVol = UpDown->Position();
-    ApplyVolume();
-}
-
-void TMainForm::LabelVolClick(TObject*) {
-    POINT p{};
-    GetCursorPos(&p);
-    PPUpDown->Popup(p.x, p.y);
-}
-
-void TMainForm::PPVolDispClick(TObject*) {
-    TrayIcon->ShowMainForm();
-}
-
-void TMainForm::PPUpClick(TObject*) {
-    ++MVol;
-    ApplyVolume();
-}
-
-void TMainForm::PPDownClick(TObject*) {
-    --MVol;
-    ApplyVolume();
-}
-
-void TMainForm::PPVolClick(TObject* Sender) {
-    MVol = static_cast<int>(static_cast<TMenuItem*>(Sender)->Tag) * 10;
-    ApplyVolume();
-}
-
-void TMainForm::PPUpDownClick(TObject* Sender) {
-    MVol = 100 - static_cast<int>(static_cast<TMenuItem*>(Sender)->Tag) * 10;
-    ApplyVolume();
-}
-
-void TMainForm::TimerCloseTimer(TObject*) {
-    Close();
+LRESULT TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_SYSCOMMAND:
+        // Minimising the window minimises the program, which the tray icon hides to the tray.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+            Application->Minimize();
+            return 0;
+        }
+        break;
+    case WM_MOVE:
+        WMMove();
+        return 0;
+    case WM_TRAYWHEELUP:
+        WMTrayWheelUp();
+        return 0;
+    case WM_TRAYWHEELDOWN:
+        WMTrayWheelDown();
+        return 0;
+    }
+    return TForm::WndProc(msg, wParam, lParam);
 }

@@ -97,6 +97,21 @@ void TMainForm::CreateLayout() {
     PPDown->OnClick = [this](TObject* s) { PPDownClick(s); };
     TimerClose->OnTimer = [this](TObject* s) { TimerCloseTimer(s); };
     TimerChkVol->OnTimer = [this](TObject* s) { TimerChkVolTimer(s); };
+    TimerHint->OnTimer = [this](TObject* s) { TimerHintTimer(s); };
+    LabelName->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+        LabelNameMouseDown(s, b, sh, x, y);
+    };
+    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    OnShow = [this](TObject* s) { FormShow(s); };
+    OnHide = [this](TObject* s) { FormHide(s); };
+    OnDestroy = [this](TObject* s) { FormDestroy(s); };
+    OnDialogKey = [this](TObject* s, std::uint16_t key, long& result) {
+        FormDialogKey(s, key, result);
+    };
+    OnKeyDown = [this](TObject* s, std::uint16_t& key, TShiftState sh) { FormKeyDown(s, key, sh); };
+    OnMouseWheelUp = [this](TObject* s, bool& handled) { FormMouseWheelUp(s, handled); };
+    OnMouseWheelDown = [this](TObject* s, bool& handled) { FormMouseWheelDown(s, handled); };
     TrayIcon->Loaded();
 }
 
