@@ -69,7 +69,8 @@ void TApplication::Run() {
     if (MainForm && ShowMainForm)
         MainForm->Show();
     MSG msg;
-    while (!FTerminated && GetMessageW(&msg, nullptr, 0, 0) > 0)
+    // Runs until WM_QUIT is taken from the queue: one left behind would end the next modal loop.
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
         Dispatch(msg);
     FTerminated = true;
 }

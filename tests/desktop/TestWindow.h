@@ -1,5 +1,7 @@
 #pragma once
 // A plain top-level test window that counts the messages a test asks about.
+#include "harness/Pump.h"
+
 #include <windows.h>
 
 #include <map>
@@ -21,23 +23,3 @@ private:
     HWND FHandle = nullptr;
     std::map<UINT, int> FCounts;
 };
-
-// Dispatches this thread's messages for the given time, or until done() says so.
-template <class TDone> bool PumpUntil(TDone done, DWORD milliseconds = 2000) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds)
-            return false;
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    }
-    return true;
-}
-
-inline void PumpFor(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}

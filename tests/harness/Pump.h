@@ -1,17 +1,27 @@
 #pragma once
-// Runs the thread's message loop for a while, so real WM_TIMER messages are dispatched.
+// Runs this thread's message loop in a test, so that real timer ticks, posted messages and
+// hook calls are dispatched.
 #include <windows.h>
 
 #include <functional>
 
-inline void PumpFor(DWORD ms, const std::function<bool()>& done = nullptr) {
+// Dispatches messages until done() answers true (then true) or ms have passed (then false).
+inline bool PumpUntil(const std::function<bool()>& done, DWORD ms = 2000) {
     const ULONGLONG end = GetTickCount64() + ms;
     MSG msg;
-    while (GetTickCount64() < end) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    for (;;) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
             DispatchMessageW(&msg);
-        if (done && done())
-            return;
+        }
+        if (done())
+            return true;
+        if (GetTickCount64() >= end)
+            return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
+}
+
+inline void PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
 }

@@ -1,5 +1,5 @@
 #include "timer/SimpleTimer.h"
-#include "timer/Pump.h"
+#include "harness/Pump.h"
 
 #include <gtest/gtest.h>
 
@@ -161,7 +161,7 @@ ULONGLONG FirstTickAfterWrite(const std::function<void(TSimpleTimer&)>& write) {
     PumpFor(150);
     const ULONGLONG writtenAt = GetTickCount64();
     write(timer);
-    PumpFor(600, [&] { return tickAt != 0; });
+    PumpUntil([&] { return tickAt != 0; }, 600);
     return tickAt - writtenAt;
 }
 
@@ -209,7 +209,7 @@ TEST(SimpleTimerService, CallbackMayDestroyItsOwnTimer) {
     keeper->SetOnTimer([&](TObject* sender) { delete static_cast<TSimpleTimer*>(sender); });
     keeper->SetInterval(20);
     keeper->SetEnabled(true);
-    PumpFor(200, [] { return TimerHandler() == nullptr; });
+    PumpUntil([] { return TimerHandler() == nullptr; }, 200);
     EXPECT_EQ(TimerHandler(), nullptr);
     EXPECT_FALSE(IsWindow(window));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Steers the tray icon's platform calls: shell calls are recorded against a small stand-in
 // for the notification area, the cursor and the modifier keys are set by the test.
-#include "timer/Pump.h"
+#include "harness/Pump.h"
 #include "tray/TrayIcon.h"
 #include "ui/Application.h"
 #include "ui/ImgList.h"

@@ -1,3 +1,4 @@
+#include "harness/Pump.h"
 #include "ui/Application.h"
 #include "ui/Forms.h"
 #include "ui/Styles.h"
@@ -32,17 +33,6 @@ TEST(Component, OwnerFreesWhatItOwnsAndFindsItByName) {
     EXPECT_EQ(freed, 3);
 }
 
-// Pumps messages for about ms milliseconds.
-void Pump(DWORD ms) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    while (GetTickCount() - start < ms) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-        Sleep(5);
-    }
-}
-
 TEST(Timer, CountdownRestartsOnlyWhenIntervalOrEnabledChanges) {
     TTimer timer(nullptr);
     EXPECT_EQ(timer.Interval(), 1000u);
@@ -54,7 +44,7 @@ TEST(Timer, CountdownRestartsOnlyWhenIntervalOrEnabledChanges) {
     timer.SetInterval(300);
     // Setting what it already has, again and again, must not push the tick away.
     for (int i = 0; i < 10; ++i) {
-        Pump(50);
+        PumpFor(50);
         timer.SetInterval(300);
         timer.SetEnabled(true);
     }
@@ -65,11 +55,11 @@ TEST(Timer, CountdownRestartsOnlyWhenIntervalOrEnabledChanges) {
     for (int i = 0; i < 8; ++i) {
         timer.SetEnabled(false);
         timer.SetEnabled(true);
-        Pump(100);
+        PumpFor(100);
     }
     EXPECT_EQ(ticks, 0);
     timer.SetEnabled(false);
-    Pump(400);
+    PumpFor(400);
     EXPECT_EQ(ticks, 0);
 }
 
