@@ -4,6 +4,7 @@
 #include "audio/AudioFunctions.h"
 #include "audio/EndpointVolume.h"
 #include "audio/Percent.h"
+#include "desktop/Oriel.h"
 #include "ui/Application.h"
 #include "window/Main.h"
 
@@ -13,6 +14,7 @@
 
 #include <objbase.h>
 
+#include <filesystem>
 #include <memory>
 
 class MainFormTest : public testing::Test {
@@ -26,6 +28,12 @@ protected:
         Current = fake.get();
         WaveOutApi = {FakeNumDevs, FakeDevCaps};
         app = std::make_unique<TApplication>();
+        // The settings file of each test in a folder of its own.
+        Folder = std::filesystem::temp_directory_path() /
+                 (L"hxmain-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                  std::to_wstring(GetTickCount()));
+        std::filesystem::create_directories(Folder);
+        SettingsFolder = Folder.wstring() + L"\\";
     }
     void TearDown() override {
         app.reset();
@@ -34,6 +42,8 @@ protected:
         Current = nullptr;
         fake.reset();
         CoUninitialize();
+        std::filesystem::remove_all(Folder);
+        SettingsFolder.clear();
     }
     void SetDevice(int percent, bool mute, int index = 0) {
         fake->Access([&](EndpointState& s) {
@@ -56,6 +66,7 @@ protected:
 
     std::unique_ptr<hx::endpoint::TScopedFakeEndpoint> fake;
     std::unique_ptr<TApplication> app;
+    std::filesystem::path Folder;
 
 private:
     static inline hx::endpoint::TScopedFakeEndpoint* Current = nullptr;

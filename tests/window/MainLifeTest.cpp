@@ -1,0 +1,130 @@
+// The main window's life: the command line at creation, the position kept in the settings
+// file, closing, and showing and hiding with its own taskbar button.
+#include "window/MainFormFixture.h"
+
+#include "shell/TaskBarList.h"
+#include "ui/IniFiles.h"
+#include "window/Settings.h"
+
+#include <fstream>
+
+namespace {
+
+struct TArgumentCase {
+    std::vector<std::wstring> params;
+    int percent; // the device afterwards, started at 40
+    bool mute;   // the device afterwards, started with sound on
+    bool closeTimer;
+    bool trayIcon;
+};
+
+TEST_F(MainFormTest, TheFirstArgumentDecidesTrayIconCloseTimerAndDeviceChange) {
+    const TArgumentCase cases[] = {
+        {{}, 40, false, false, true},       {{L"/w"}, 40, false, false, false},
+        {{L"50"}, 50, false, true, false},  {{L"+50"}, 50, false, true, false},
+        {{L" 50"}, 50, false, true, false}, {{L"$32"}, 50, false, true, false},
+        {{L"0"}, 0, false, true, false},    {{L"100", L"7"}, 100, false, true, false},
+        {{L"50 "}, 40, false, true, false}, {{L"150"}, 40, false, true, false},
+        {{L"-5"}, 40, false, true, false},  {{L"abc"}, 40, false, true, false},
+        {{L"/M"}, 40, false, true, false},  {{L"/W"}, 40, false, true, false},
+        {{L""}, 40, false, true, false},    {{L"/m"}, 40, true, true, false},
+        {{L"/t"}, 40, true, true, false},   {{L"/n"}, 40, false, true, false},
+    };
+    for (const TArgumentCase& c : cases) {
+        const std::wstring label = c.params.empty() ? L"(none)" : L"[" + c.params[0] + L"]";
+        SetDevice(40, false);
+        app->Params = c.params;
+        auto* form = app->CreateForm<TMainForm>();
+        EXPECT_EQ(DevicePercent(), c.percent) << testing::PrintToString(label);
+        EXPECT_EQ(State().Devices[0].Mute != 0, c.mute) << testing::PrintToString(label);
+        EXPECT_EQ(form->TimerClose->Enabled(), c.closeTimer) << testing::PrintToString(label);
+        EXPECT_EQ(form->TrayIcon->IconVisible(), c.trayIcon) << testing::PrintToString(label);
+        EXPECT_EQ(form->LabelVol->Text(), std::to_wstring(c.percent) + L"%");
+        delete form;
+        app->MainForm = nullptr;
+    }
+}
+
+TEST_F(MainFormTest, ToggleUnmutesAMutedDevice) {
+    SetDevice(40, true);
+    Create({L"/t"});
+    EXPECT_FALSE(State().Devices[0].Mute);
+}
+
+TEST_F(MainFormTest, AMutedDeviceAtStartTicksTheBoxAndShowsTheMutePicture) {
+    SetDevice(40, true);
+    TMainForm* form = Create();
+    EXPECT_TRUE(form->CHKMute->Checked());
+    EXPECT_EQ(form->TrayIcon->IconIndex(), form->ImageList->Count() - 1);
+    EXPECT_EQ(Writes(), 0u);
+}
+
+TEST_F(MainFormTest, ThePositionIsReadPerEdgeAtCreationAndWrittenAtEveryClose) {
+    {
+        std::ofstream(std::filesystem::path(SettingsFileName()), std::ios::binary)
+            << "[Other]\r\nKey=1\r\n\r\n[Window]\r\nTop=150\r\nLeft=wide\r\n";
+    }
+    SetDevice(40, false);
+    TMainForm* form = Create({L"50"});
+    EXPECT_EQ(form->Top(), 150);
+    EXPECT_EQ(form->Left(), 498);
+
+    form->SetLeft(321);
+    form->SetTop(123);
+    form->TrayIcon->SetIconVisible(true);
+    EXPECT_TRUE(form->CloseQuery());
+    EXPECT_FALSE(form->TimerClose->Enabled());
+    EXPECT_FALSE(form->TrayIcon->IconVisible());
+    {
+        TMemIniFile ini(SettingsFileName());
+        EXPECT_EQ(ini.ReadInteger(L"Window", L"Top", -1), 123);
+        EXPECT_EQ(ini.ReadInteger(L"Window", L"Left", -1), 321);
+        EXPECT_EQ(ini.ReadInteger(L"Other", L"Key", -1), 1);
+    }
+    // Log-off asks the same question, and the answer is yes.
+    form->SetTop(124);
+    EXPECT_EQ(SendMessageW(form->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(TMemIniFile(SettingsFileName()).ReadInteger(L"Window", L"Top", -1), 124);
+}
+
+TEST_F(MainFormTest, TheCloseTimerClosesTheProgram) {
+    SetDevice(40, false);
+    TMainForm* form = Create({L"50"});
+    form->TimerClose->OnTimer(form->TimerClose);
+    EXPECT_TRUE(app->Terminated());
+    EXPECT_TRUE(std::filesystem::exists(SettingsFileName()));
+}
+
+TEST_F(MainFormTest, MinimisingHidesToTheTrayAndTheMenusFirstItemBringsItBack) {
+    SetDevice(40, false);
+    TMainForm* form = Create({L"/w"});
+    form->Show();
+    app->ProcessMessages();
+    EXPECT_TRUE(form->Visible());
+    EXPECT_TRUE(TaskbarButtonAdded);
+    EXPECT_FALSE(IsWindowVisible(app->Handle()));
+
+    SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    app->ProcessMessages();
+    EXPECT_FALSE(form->Visible());
+    EXPECT_FALSE(IsIconic(form->Handle()));
+    EXPECT_TRUE(form->TrayIcon->IconVisible());
+    EXPECT_FALSE(TaskbarButtonAdded);
+
+    form->PPVolDisp->OnClick(form->PPVolDisp);
+    app->ProcessMessages();
+    EXPECT_TRUE(form->Visible());
+    EXPECT_TRUE(TaskbarButtonAdded);
+    EXPECT_FALSE(IsWindowVisible(app->Handle()));
+}
+
+TEST_F(MainFormTest, MovesOfTheHiddenWindowLeaveTheMonitorAndTheButtonAlone) {
+    SetDevice(40, false);
+    TMainForm* form = Create();
+    form->SetLeft(2000);
+    form->SetLeft(10);
+    EXPECT_EQ(form->MMonNo, 0);
+    EXPECT_FALSE(TaskbarButtonAdded);
+}
+
+} // namespace
