@@ -1,0 +1,180 @@
+// Real copies of the program against the shared test endpoint: one-shot arguments, a resident
+// copy following them, the position kept between runs, and minimising to the tray.
+#include "harness/Processes.h"
+#include "tools/endpoint/SharedEndpoint.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+using namespace hx::e2e;
+using namespace hx::endpoint;
+
+namespace {
+
+bool Within(DWORD ms, const std::function<bool()>& condition) {
+    const DWORD until = GetTickCount() + ms;
+    while (!condition()) {
+        if (GetTickCount() > until)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+BOOL CALLBACK FindPercentLabel(HWND w, LPARAM p) {
+    if (WindowText(w).ends_with(L"%")) {
+        *reinterpret_cast<HWND*>(p) = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The big volume label of a copy's main window, hidden or not.
+HWND VolumeLabel(HWND form) {
+    HWND label = nullptr;
+    EnumChildWindows(form, FindPercentLabel, LPARAM(&label));
+    return label;
+}
+
+std::filesystem::path SettingsFile() {
+    wchar_t appData[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, appData);
+    return std::filesystem::path(appData) / L"Oriel Project" / L"Hux" / L"Hushlet.ini";
+}
+
+class LifeEndToEnd : public testing::Test {
+protected:
+    void SetUp() override {
+        device = OpenSharedEndpoint();
+        ASSERT_TRUE(device);
+        Reset(30, false);
+    }
+    void TearDown() override {
+        if (device)
+            device->Access([](EndpointState& s) { ResetEndpointState(s); });
+    }
+    void Reset(int percent, bool mute) {
+        device->Access([&](EndpointState& s) {
+            ResetEndpointState(s);
+            s.Devices[0].Level = percent / 100.0f;
+            s.Devices[0].Mute = mute;
+        });
+    }
+    int Percent() {
+        return device->Access(
+            [](EndpointState& s) { return int(s.Devices[0].Level * 100.0f + 0.5f); });
+    }
+    bool Muted() {
+        return device->Access([](EndpointState& s) { return s.Devices[0].Mute != 0; });
+    }
+    unsigned Writes() {
+        return device->Access([](EndpointState& s) { return s.LevelWrites + s.MuteWrites; });
+    }
+    // Runs a one-shot copy to its end; false when it did not end in about a second.
+    ::testing::AssertionResult RunOnce(const std::wstring& argument) {
+        TProgram copy(argument);
+        if (!copy.Started())
+            return ::testing::AssertionFailure() << "not started";
+        const DWORD start = GetTickCount();
+        DWORD code = 99;
+        if (!copy.WaitExit(6000, &code))
+            return ::testing::AssertionFailure() << "still running";
+        const DWORD took = GetTickCount() - start;
+        if (took < 900 || code != 0)
+            return ::testing::AssertionFailure() << "ended after " << took << " ms, code " << code;
+        return ::testing::AssertionSuccess();
+    }
+
+    std::shared_ptr<TEndpointStore> device;
+};
+
+TEST_F(LifeEndToEnd, OneShotCopiesApplyOnlyValidArgumentsAndEndAfterASecond) {
+    struct {
+        const wchar_t* argument;
+        int percent;
+        unsigned writes;
+    } const cases[] = {
+        {L"50", 50, 1}, {L"150", 30, 0}, {L"-5", 30, 0}, {L"abc", 30, 0}, {L"/M", 30, 0}};
+    for (const auto& c : cases) {
+        Reset(30, false);
+        EXPECT_TRUE(RunOnce(c.argument)) << testing::PrintToString(std::wstring(c.argument));
+        EXPECT_EQ(Percent(), c.percent) << testing::PrintToString(std::wstring(c.argument));
+        EXPECT_EQ(Writes(), c.writes) << testing::PrintToString(std::wstring(c.argument));
+        EXPECT_FALSE(Muted());
+    }
+}
+
+TEST_F(LifeEndToEnd, MuteSwitchesSetClearAndFlip) {
+    Reset(30, true);
+    ASSERT_TRUE(RunOnce(L"/t"));
+    EXPECT_FALSE(Muted());
+    ASSERT_TRUE(RunOnce(L"/t"));
+    EXPECT_TRUE(Muted());
+    ASSERT_TRUE(RunOnce(L"/n"));
+    EXPECT_FALSE(Muted());
+    ASSERT_TRUE(RunOnce(L"/m"));
+    EXPECT_TRUE(Muted());
+    EXPECT_EQ(Percent(), 30);
+}
+
+TEST_F(LifeEndToEnd, AResidentCopyFollowsAOneShotCopyAndWritesNothingBack) {
+    TProgram resident(L"");
+    ASSERT_TRUE(resident.Started());
+    const HWND form = resident.FindWindowOfClass(L"TMainForm", 10000);
+    ASSERT_TRUE(form);
+    HWND label = nullptr;
+    ASSERT_TRUE(
+        Within(3000, [&] { return (label = VolumeLabel(form)) && WindowText(label) == L"30%"; }));
+    EXPECT_FALSE(IsWindowVisible(form));
+    ASSERT_TRUE(RunOnce(L"70"));
+    const DWORD ended = GetTickCount();
+    EXPECT_TRUE(Within(1500, [&] { return WindowText(label) == L"70%"; }));
+    EXPECT_LE(GetTickCount() - ended, 1200u);
+    Sleep(1200);
+    EXPECT_EQ(Writes(), 1u);
+    EXPECT_TRUE(resident.Running());
+    EXPECT_TRUE(resident.Close());
+}
+
+TEST_F(LifeEndToEnd, ThePositionWrittenAtCloseIsReadAtTheNextStart) {
+    std::filesystem::remove(SettingsFile());
+    {
+        TProgram first(L"/w");
+        const HWND form = first.FindWindowOfClass(L"TMainForm", 10000);
+        ASSERT_TRUE(form);
+        ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
+        SetWindowPos(form, nullptr, 240, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Sleep(300);
+        EXPECT_TRUE(first.Running()); // "/w" does not close by itself
+        ASSERT_TRUE(first.Close());
+    }
+    ASSERT_TRUE(std::filesystem::exists(SettingsFile()));
+    TProgram second(L"/w");
+    const HWND form = second.FindWindowOfClass(L"TMainForm", 10000);
+    ASSERT_TRUE(form);
+    ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
+    RECT r{};
+    GetWindowRect(form, &r);
+    EXPECT_EQ(r.left, 240);
+    EXPECT_EQ(r.top, 170);
+    EXPECT_TRUE(second.Close());
+}
+
+TEST_F(LifeEndToEnd, MinimisingHidesTheWindowAndTheCopyStays) {
+    TProgram copy(L"/w");
+    const HWND form = copy.FindWindowOfClass(L"TMainForm", 10000);
+    ASSERT_TRUE(form);
+    ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
+    PostMessageW(form, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(Within(3000, [&] { return !IsWindowVisible(form); }));
+    Sleep(500);
+    EXPECT_TRUE(copy.Running());
+    EXPECT_TRUE(copy.Close());
+}
+
+} // namespace
