@@ -47,6 +47,41 @@ std::filesystem::path SettingsFile() {
     return std::filesystem::path(appData) / L"Oriel Project" / L"Hux" / L"Hushlet.ini";
 }
 
+BOOL CALLBACK FindMenu(HWND w, LPARAM p) {
+    wchar_t name[16] = {};
+    GetClassNameW(w, name, 16);
+    if (wcscmp(name, L"#32768") == 0 && IsWindowVisible(w)) {
+        *reinterpret_cast<HWND*>(p) = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND OpenMenu() {
+    HWND menu = nullptr;
+    EnumWindows(FindMenu, LPARAM(&menu));
+    return menu;
+}
+
+// A press and release at a screen point, through the system's input queue; the move first,
+// so that a menu under the point tracks it.
+void ClickAt(POINT p, DWORD down, DWORD up) {
+    INPUT input[3] = {};
+    for (INPUT& i : input) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        i.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = down;
+    input[2].mi.dwFlags = up;
+    SendInput(1, &input[0], sizeof(INPUT));
+    Sleep(200);
+    SendInput(1, &input[1], sizeof(INPUT));
+    Sleep(50);
+    SendInput(1, &input[2], sizeof(INPUT));
+}
+
 class LifeEndToEnd : public testing::Test {
 protected:
     void SetUp() override {
@@ -165,7 +200,7 @@ TEST_F(LifeEndToEnd, ThePositionWrittenAtCloseIsReadAtTheNextStart) {
     EXPECT_TRUE(second.Close());
 }
 
-TEST_F(LifeEndToEnd, MinimisingHidesTheWindowAndTheCopyStays) {
+TEST_F(LifeEndToEnd, MinimisingHidesToTheTrayAndTheTrayMenusFirstItemBringsTheWindowBack) {
     TProgram copy(L"/w");
     const HWND form = copy.FindWindowOfClass(L"TMainForm", 10000);
     ASSERT_TRUE(form);
@@ -174,6 +209,20 @@ TEST_F(LifeEndToEnd, MinimisingHidesTheWindowAndTheCopyStays) {
     EXPECT_TRUE(Within(3000, [&] { return !IsWindowVisible(form); }));
     Sleep(500);
     EXPECT_TRUE(copy.Running());
+
+    // The icon the minimise put in the tray sits at the right end of the taskbar.
+    const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    ASSERT_TRUE(taskbar);
+    RECT bar{};
+    GetWindowRect(taskbar, &bar);
+    ClickAt({bar.right - 10, (bar.top + bar.bottom) / 2}, MOUSEEVENTF_RIGHTDOWN,
+            MOUSEEVENTF_RIGHTUP);
+    HWND menu = nullptr;
+    ASSERT_TRUE(Within(3000, [&] { return (menu = OpenMenu()) != nullptr; }));
+    RECT m{};
+    GetWindowRect(menu, &m);
+    ClickAt({m.left + 30, m.top + 10}, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
     EXPECT_TRUE(copy.Close());
 }
 
