@@ -5,6 +5,7 @@
 #include "audio/AudioFunctions.h"
 #include "audio/EndpointVolume.h"
 #include "desktop/Placement.h"
+#include "shell/OleSysError.h"
 #include "shell/TaskBarList.h"
 #include "ui/Application.h"
 #include "window/CommandLine.h"
@@ -24,11 +25,17 @@ void TMainForm::TrayIconStartup(TObject*, bool& ShowMainForm) {
     ShowMainForm = StartModeOf(Application->Params) == TStartMode::WindowOnly;
 }
 
-// An error raised by a step ends the sequence there; the toolkit reports it.
 void TMainForm::FormCreate(TObject*) {
     InitAudioEndpoint();
     MHintWindow = new THintWindow(this);
-    TaskbarListInit();
+    // Without the shell's list the window only lacks its own taskbar button. Ending creation
+    // here would leave a copy with no tray icon, no device state and no close timer, unreachable
+    // and holding the single-instance mark for good.
+    try {
+        TaskbarListInit();
+    } catch (const EOleSysError& e) {
+        ShowErrorDialog(e.Message());
+    }
     FillPresetMenus();
     LoadWindowPosition(*this, SettingsFileName());
     EnsureWindowOnScreen(Handle());

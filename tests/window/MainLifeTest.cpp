@@ -127,4 +127,67 @@ TEST_F(MainFormTest, MovesOfTheHiddenWindowLeaveTheMonitorAndTheButtonAlone) {
     EXPECT_FALSE(TaskbarButtonAdded);
 }
 
+// Stands in for the shell's taskbar list while registered: every creation is refused.
+class TRefusingFactory : public IClassFactory {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+        if (riid != IID_IUnknown && riid != IID_IClassFactory) {
+            *out = nullptr;
+            return E_NOINTERFACE;
+        }
+        *out = this;
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID, void** out) override {
+        *out = nullptr;
+        return E_ACCESSDENIED;
+    }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+};
+
+std::vector<std::wstring> DialogsClosed;
+
+BOOL CALLBACK CloseDialog(HWND w, LPARAM) {
+    wchar_t name[16] = {};
+    GetClassNameW(w, name, 16);
+    if (wcscmp(name, L"#32770") != 0 || !IsWindowVisible(w))
+        return TRUE;
+    wchar_t text[512] = {};
+    GetDlgItemTextW(w, 0xFFFF, text, 512);
+    DialogsClosed.push_back(text);
+    PostMessageW(w, WM_COMMAND, IDOK, 0);
+    return TRUE;
+}
+
+void CALLBACK CloseDialogs(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), CloseDialog, 0);
+}
+
+TEST_F(MainFormTest, WithoutTheTaskbarListCreationReportsItAndStillCompletes) {
+    SetDevice(40, true);
+    TRefusingFactory factory;
+    DWORD cookie = 0;
+    ASSERT_EQ(CoRegisterClassObject(CLSID_TaskbarList, &factory, CLSCTX_INPROC_SERVER,
+                                    REGCLS_MULTIPLEUSE, &cookie),
+              S_OK);
+    DialogsClosed.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, CloseDialogs);
+    TMainForm* form = Create({L"70"});
+    KillTimer(nullptr, timer);
+    CoRevokeClassObject(cookie);
+
+    ASSERT_EQ(DialogsClosed.size(), 1u);
+    EXPECT_FALSE(DialogsClosed[0].empty());
+    // The rest of creation ran: device state adopted, argument applied, close timer running.
+    EXPECT_TRUE(form->CHKMute->Checked());
+    EXPECT_EQ(DevicePercent(), 70);
+    EXPECT_TRUE(form->TimerClose->Enabled());
+    EXPECT_TRUE(form->TimerChkVol->Enabled());
+    form->Show();
+    app->ProcessMessages();
+    EXPECT_FALSE(TaskbarButtonAdded);
+}
+
 } // namespace
