@@ -1,6 +1,7 @@
 // Real copies of the program against the shared test endpoint: one-shot arguments, a resident
 // copy following them, the position kept between runs, and minimising to the tray.
 #include "harness/Processes.h"
+#include "window/EndToEnd.h"
 #include "tools/endpoint/SharedEndpoint.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 #include <shlobj.h>
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 
 using namespace hx::e2e;
@@ -16,70 +16,10 @@ using namespace hx::endpoint;
 
 namespace {
 
-bool Within(DWORD ms, const std::function<bool()>& condition) {
-    const DWORD until = GetTickCount() + ms;
-    while (!condition()) {
-        if (GetTickCount() > until)
-            return false;
-        Sleep(50);
-    }
-    return true;
-}
-
-BOOL CALLBACK FindPercentLabel(HWND w, LPARAM p) {
-    if (WindowText(w).ends_with(L"%")) {
-        *reinterpret_cast<HWND*>(p) = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The big volume label of a copy's main window, hidden or not.
-HWND VolumeLabel(HWND form) {
-    HWND label = nullptr;
-    EnumChildWindows(form, FindPercentLabel, LPARAM(&label));
-    return label;
-}
-
 std::filesystem::path SettingsFile() {
     wchar_t appData[MAX_PATH] = {};
     SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, appData);
     return std::filesystem::path(appData) / L"Oriel Project" / L"Hux" / L"Hushlet.ini";
-}
-
-BOOL CALLBACK FindMenu(HWND w, LPARAM p) {
-    wchar_t name[16] = {};
-    GetClassNameW(w, name, 16);
-    if (wcscmp(name, L"#32768") == 0 && IsWindowVisible(w)) {
-        *reinterpret_cast<HWND*>(p) = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND OpenMenu() {
-    HWND menu = nullptr;
-    EnumWindows(FindMenu, LPARAM(&menu));
-    return menu;
-}
-
-// A press and release at a screen point, through the system's input queue; the move first,
-// so that a menu under the point tracks it.
-void ClickAt(POINT p, DWORD down, DWORD up) {
-    INPUT input[3] = {};
-    for (INPUT& i : input) {
-        i.type = INPUT_MOUSE;
-        i.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        i.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dwFlags = down;
-    input[2].mi.dwFlags = up;
-    SendInput(1, &input[0], sizeof(INPUT));
-    Sleep(200);
-    SendInput(1, &input[1], sizeof(INPUT));
-    Sleep(50);
-    SendInput(1, &input[2], sizeof(INPUT));
 }
 
 class LifeEndToEnd : public testing::Test {

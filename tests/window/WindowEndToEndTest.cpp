@@ -1,11 +1,11 @@
 // A real "/w" copy against the shared test endpoint: the window follows what other programs
 // do to the device, and writes nothing back.
 #include "harness/Processes.h"
+#include "window/EndToEnd.h"
 #include "tools/endpoint/SharedEndpoint.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 using namespace hx::e2e;
@@ -36,17 +36,6 @@ std::vector<HWND> Children(HWND form, const wchar_t* className) {
     TChildSearch search{className, {}};
     EnumChildWindows(form, CollectChild, LPARAM(&search));
     return search.found;
-}
-
-// Waits up to ms for the condition, which the copy fulfils on one of its ticks.
-bool Within(DWORD ms, const std::function<bool()>& condition) {
-    const DWORD until = GetTickCount() + ms;
-    while (!condition()) {
-        if (GetTickCount() > until)
-            return false;
-        Sleep(50);
-    }
-    return true;
 }
 
 class WindowEndToEnd : public testing::Test {
