@@ -4,6 +4,8 @@
 HX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Where builds and the Wine prefix go; another root keeps parallel work apart.
 HX_BUILD_ROOT=${HX_BUILD_ROOT:-$HX_ROOT/build}
+# Marks a finished prefix; a new name makes older prefixes be made again.
+HX_PREFIX_READY=.hushlet2-ready-2
 HX_PACKAGES="cmake g++ make clang-format binutils-mingw-w64-i686 g++-mingw-w64-i686-posix
  g++-mingw-w64-x86-64-posix googletest wine wine64 wine32:i386 libgstreamer-plugins-base1.0-0:i386
  xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-wine libxrandr-dev python3"
@@ -73,7 +75,7 @@ hx_reg() { $HX_WINE reg add "$@" /f >/dev/null 2>&1; }
 # with a taskbar so that the notification area exists.
 hx_make_prefix() {
     hx_wine_env
-    [ -f "$WINEPREFIX/.hushlet2-ready-2" ] && return 0
+    [ -f "$WINEPREFIX/$HX_PREFIX_READY" ] && return 0
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     $HX_WINE wineboot -i >/dev/null 2>&1
@@ -90,7 +92,7 @@ hx_make_prefix() {
     hx_reg 'HKCU\Software\Wine\Explorer' /v Desktop /d shell
     hx_reg 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x800
     wineserver -w
-    touch "$WINEPREFIX/.hushlet2-ready-2"
+    touch "$WINEPREFIX/$HX_PREFIX_READY"
 }
 
 # The test endpoint stands in for the system's Core Audio enumerator in every process of the prefix.
