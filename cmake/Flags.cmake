@@ -33,3 +33,10 @@ function(hx_win32_library name)
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   endif()
 endfunction()
+
+# A program that enters through wWinMain or wmain: mingw needs to be told, MSVC finds it.
+function(hx_unicode_entry target)
+  if(MINGW)
+    target_link_options(${target} PRIVATE -municode)
+  endif()
+endfunction()
