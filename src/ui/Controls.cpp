@@ -121,30 +121,26 @@ bool TWinControl::PreviewWheel(int) {
     return false;
 }
 
-bool TWinControl::PreviewInput(UINT msg, WPARAM wParam) {
+LRESULT TWinControl::PreviewedInput(UINT msg, WPARAM wParam, LPARAM lParam) {
     TWinControl* root = FromHandle(GetAncestor(FHandle, GA_ROOT));
     if (!root)
-        return false;
+        return DefaultHandler(msg, wParam, lParam);
     if (msg == WM_KEYDOWN)
-        return root->PreviewKey(this, wParam);
+        return root->PreviewKey(this, wParam) ? 0 : DefaultHandler(msg, wParam, lParam);
+    // A wheel message nobody handled climbs the parents by default; the window has seen it.
     if (root->FWheelOffered)
-        return false;
-    return root->PreviewWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        return DefaultHandler(msg, wParam, lParam);
+    if (root->PreviewWheel(GET_WHEEL_DELTA_WPARAM(wParam)))
+        return 0;
+    root->FWheelOffered = true;
+    const LRESULT result = DefaultHandler(msg, wParam, lParam);
+    root->FWheelOffered = false;
+    return result;
 }
 
 LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if ((msg == WM_KEYDOWN || msg == WM_MOUSEWHEEL) && PreviewInput(msg, wParam))
-        return 0;
-    if (msg == WM_MOUSEWHEEL) {
-        TWinControl* root = FromHandle(GetAncestor(FHandle, GA_ROOT));
-        const bool outer = root && !root->FWheelOffered;
-        if (outer)
-            root->FWheelOffered = true;
-        const LRESULT result = DefaultHandler(msg, wParam, lParam);
-        if (outer)
-            root->FWheelOffered = false;
-        return result;
-    }
+    if (msg == WM_KEYDOWN || msg == WM_MOUSEWHEEL)
+        return PreviewedInput(msg, wParam, lParam);
     if (TWinControl* child = FromHandle(NotifyingChild(msg, wParam, lParam));
         child && child != this)
         return child->Perform(CN_BASE + msg, wParam, lParam);

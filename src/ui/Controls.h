@@ -71,7 +71,7 @@ protected:
     virtual bool PreviewWheel(int delta);
 
 private:
-    bool PreviewInput(UINT msg, WPARAM wParam);
+    LRESULT PreviewedInput(UINT msg, WPARAM wParam, LPARAM lParam);
 
     static LRESULT CALLBACK StdWndProc(HWND, UINT, WPARAM, LPARAM);
     HWND FHandle = nullptr;
