@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <filesystem>
@@ -164,6 +165,47 @@ TEST_F(LifeEndToEnd, MinimisingHidesToTheTrayAndTheTrayMenusFirstItemBringsTheWi
     ClickAt({m.left + 30, m.top + 10}, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
     EXPECT_TRUE(copy.Close());
+}
+
+// Whether the tray icon at the right end of the taskbar answers a right press with its menu.
+bool TrayMenuOpens() {
+    const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    RECT bar{};
+    GetWindowRect(taskbar, &bar);
+    ClickAt({bar.right - 10, (bar.top + bar.bottom) / 2}, MOUSEEVENTF_RIGHTDOWN,
+            MOUSEEVENTF_RIGHTUP);
+    HWND menu = nullptr;
+    if (!Within(2000, [&] { return (menu = OpenMenu()) != nullptr; }))
+        return false;
+    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    return Within(2000, [] { return OpenMenu() == nullptr; });
+}
+
+BOOL CALLBACK DeleteIconsOf(HWND window, LPARAM pid) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != DWORD(pid))
+        return TRUE;
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    data.hWnd = window;
+    for (data.uID = 0; data.uID < 8; ++data.uID)
+        Shell_NotifyIconW(NIM_DELETE, &data);
+    return TRUE;
+}
+
+TEST_F(LifeEndToEnd, TheResidentIconComesBackWhenTheShellAnnouncesItself) {
+    TProgram resident(L"");
+    ASSERT_TRUE(resident.FindWindowOfClass(L"TMainForm", 10000));
+    ASSERT_TRUE(Within(5000, [] { return TrayMenuOpens(); }));
+
+    // The shell forgets the icon, as a restarted shell would, then says it is back.
+    EnumWindows(DeleteIconsOf, LPARAM(resident.Id()));
+    ASSERT_FALSE(TrayMenuOpens());
+    SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0,
+                        SMTO_ABORTIFHUNG, 2000, nullptr);
+    EXPECT_TRUE(Within(5000, [] { return TrayMenuOpens(); }));
+    EXPECT_TRUE(resident.Close());
 }
 
 } // namespace
