@@ -44,9 +44,8 @@ class StartupTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_FALSE(MarkerExists()) << "a copy of the program is still running";
-        device = OpenSharedEndpoint();
+        device = OpenFreshSharedEndpoint();
         ASSERT_TRUE(device);
-        device->Access([](EndpointState& s) { ResetEndpointState(s); });
     }
     EndpointState State() { return device->Snapshot(); }
     unsigned Writes() { return State().LevelWrites + State().MuteWrites; }

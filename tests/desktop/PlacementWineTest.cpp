@@ -6,12 +6,6 @@
 
 namespace {
 
-TRect RectOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 TEST(PlacementWine, TaskbarEdgeAndPlacementAreaFromTheShell) {
     TRect taskbar{-1, -1, -1, -1};
     // The shell here always reports a bottom taskbar.
@@ -65,13 +59,8 @@ TEST(PlacementWine, OnePointOnTheMonitorKeepsTheWindowWhereItIs) {
         {-300, -200, 0, 0},                           // only its bottom-right point
         {-1000, -1000, cx / 2 + 1000, cy / 2 + 1000}, // only its centre
     };
-    for (const TRect& place : places) {
-        TTestWindow window(WS_POPUP, place.Left, place.Top, place.Right - place.Left,
-                           place.Bottom - place.Top);
-        ASSERT_EQ(RectOf(window.Handle()), place);
-        EnsureWindowOnScreen(window.Handle());
-        EXPECT_EQ(RectOf(window.Handle()), place);
-    }
+    for (const TRect& place : places)
+        ExpectLeftOnScreenWhereItIs(place);
 }
 
 TEST(PlacementWine, MaximisedWindowIsNeverMoved) {

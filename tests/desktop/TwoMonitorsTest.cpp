@@ -30,12 +30,6 @@ std::int32_t IndexOfMonitorAt(int x, int y) {
     return -1;
 }
 
-TRect RectOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 TEST(TwoMonitors, TheScreenHasTwoMonitors) {
     ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
     ASSERT_NE(IndexOfMonitorAt(100, 100), -1);
@@ -64,13 +58,8 @@ TEST(TwoMonitors, WindowsTouchingEitherMonitorStay) {
         {-100, -1000, 1400, 50}, // only its bottom-right point, on the second monitor
         {2000, -400, 2400, 100}, // only its bottom-left point
     };
-    for (const TRect& place : places) {
-        TTestWindow window(WS_POPUP, place.Left, place.Top, place.Right - place.Left,
-                           place.Bottom - place.Top);
-        ASSERT_EQ(RectOf(window.Handle()), place);
-        EnsureWindowOnScreen(window.Handle());
-        EXPECT_EQ(RectOf(window.Handle()), place);
-    }
+    for (const TRect& place : places)
+        ExpectLeftOnScreenWhereItIs(place);
 }
 
 TEST(TwoMonitors, WindowInTheGapBelowTheSecondMonitorIsCentredOnThePrimary) {

@@ -16,12 +16,8 @@ namespace {
 class InputEndToEnd : public testing::Test {
 protected:
     void SetUp() override {
-        device = OpenSharedEndpoint();
+        device = OpenFreshSharedEndpoint();
         ASSERT_TRUE(device);
-        device->Access([](EndpointState& s) {
-            ResetEndpointState(s);
-            s.Devices[0].Level = 0.5f;
-        });
     }
     void TearDown() override {
         if (program) {

@@ -1,3 +1,4 @@
+#include "harness/Pump.h"
 #include "window/VolumeHint.h"
 
 #include "desktop/TaskbarGeometry.h"
@@ -13,17 +14,6 @@ TRect WindowRectOf(const THintWindow& hint) {
     RECT r{};
     GetWindowRect(hint.Handle(), &r);
     return ToTRect(r);
-}
-
-// Runs the message loop for about ms milliseconds.
-void Pump(DWORD ms) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    while (GetTickCount() - start < ms) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-        Sleep(5);
-    }
 }
 
 class VolumeHint : public testing::Test {
@@ -86,11 +76,11 @@ TEST_F(VolumeHint, VanishesThreeSecondsAfterTheFirstShowNotTheLatest) {
     const DWORD start = GetTickCount();
     ShowHintBesideTaskbarAt(Hint, TimerHint, Text, {300, 780}, teBottom, BottomTaskbar);
     for (int notch = 0; notch < 2; ++notch) {
-        Pump(1000);
+        PumpFor(1000);
         ShowHintBesideTaskbarAt(Hint, TimerHint, L"音量 43%\r\nSpeakers", {300, 780}, teBottom,
                                 BottomTaskbar);
     }
-    Pump(1500);
+    PumpFor(1500);
     ASSERT_EQ(Ticks.size(), 1u);
     EXPECT_GE(Ticks[0] - start, 2900u);
     EXPECT_LT(Ticks[0] - start, 3600u);
@@ -99,7 +89,7 @@ TEST_F(VolumeHint, VanishesThreeSecondsAfterTheFirstShowNotTheLatest) {
     // The next show starts a countdown of its own.
     const DWORD again = GetTickCount();
     ShowHintBesideTaskbarAt(Hint, TimerHint, Text, {300, 780}, teBottom, BottomTaskbar);
-    Pump(3500);
+    PumpFor(3500);
     ASSERT_EQ(Ticks.size(), 2u);
     EXPECT_GE(Ticks[1] - again, 2900u);
 }

@@ -41,12 +41,8 @@ std::vector<HWND> Children(HWND form, const wchar_t* className) {
 class WindowEndToEnd : public testing::Test {
 protected:
     void SetUp() override {
-        device = OpenSharedEndpoint();
+        device = OpenFreshSharedEndpoint();
         ASSERT_TRUE(device);
-        device->Access([](EndpointState& s) {
-            ResetEndpointState(s);
-            s.Devices[0].Level = 0.5f;
-        });
         program = std::make_unique<TProgram>(L"/w");
         ASSERT_TRUE(program->Started());
         form = program->FindWindowOfClass(L"TMainForm", 10000);

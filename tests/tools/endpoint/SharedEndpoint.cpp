@@ -67,4 +67,11 @@ std::shared_ptr<TEndpointStore> OpenSharedEndpoint() {
     return std::make_shared<TSharedStore>(file, mapping, view, mutex);
 }
 
+std::shared_ptr<TEndpointStore> OpenFreshSharedEndpoint() {
+    auto store = OpenSharedEndpoint();
+    if (store)
+        store->Access([](EndpointState& s) { ResetEndpointState(s); });
+    return store;
+}
+
 } // namespace hx::endpoint

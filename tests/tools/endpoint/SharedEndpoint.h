@@ -15,4 +15,7 @@ std::wstring SharedStatePath();
 // Empty when the file cannot be opened or mapped.
 std::shared_ptr<TEndpointStore> OpenSharedEndpoint();
 
+// The shared state set back to a fresh device with no writes counted, for a test to start from.
+std::shared_ptr<TEndpointStore> OpenFreshSharedEndpoint();
+
 } // namespace hx::endpoint
