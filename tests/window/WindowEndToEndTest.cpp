@@ -43,6 +43,7 @@ protected:
     void SetUp() override {
         device = OpenFreshSharedEndpoint();
         ASSERT_TRUE(device);
+        device->Access([&](EndpointState& s) { Prepare(s); });
         program = std::make_unique<TProgram>(L"/w");
         ASSERT_TRUE(program->Started());
         form = program->FindWindowOfClass(L"TMainForm", 10000);
@@ -68,6 +69,8 @@ protected:
         if (device)
             device->Access([](EndpointState& s) { ResetEndpointState(s); });
     }
+    // The device list the copy finds when it starts.
+    virtual void Prepare(EndpointState&) {}
     unsigned Writes() {
         return device->Access([](EndpointState& s) { return s.LevelWrites + s.MuteWrites; });
     }
@@ -99,6 +102,42 @@ TEST_F(WindowEndToEnd, MutingElsewhereTicksTheBox) {
     EXPECT_TRUE(Within(2500, [&] { return MuteTicked(); }));
     EXPECT_EQ(WindowText(labelVol), L"50%");
     Sleep(1200);
+    EXPECT_EQ(Writes(), 0u);
+}
+
+// Wine's wave-out list follows switches of the default device among the devices present
+// when the copy started, so both are there from the start.
+class WindowDeviceSwitch : public WindowEndToEnd {
+protected:
+    void Prepare(EndpointState& s) override {
+        s.DeviceCount = 3;
+        SetDeviceName(s.Devices[1], u"Hushlet Test Headphones");
+        s.Devices[1].Level = 0.2f;
+        SetDeviceName(s.Devices[2], kDefaultDeviceName);
+        s.Devices[2].Level = 0.8f;
+    }
+    void MakeDefault(unsigned index) {
+        device->Access([&](EndpointState& s) { s.DefaultIndex = index; });
+    }
+};
+
+TEST_F(WindowDeviceSwitch, AnotherNameIsSeenOnOneTickAndItsVolumeOnTheNext) {
+    MakeDefault(1);
+    ASSERT_TRUE(Within(2500, [&] { return WindowText(labelName) == L"Hushlet Test Headphones"; }));
+    // The tick that saw the new name only re-opened the device.
+    EXPECT_EQ(WindowText(labelVol), L"50%");
+    EXPECT_TRUE(Within(1500, [&] { return WindowText(labelVol) == L"20%"; }));
+    Sleep(1200);
+    EXPECT_EQ(Writes(), 0u);
+}
+
+TEST_F(WindowDeviceSwitch, ADeviceOfTheSameNameGoesUnnoticed) {
+    MakeDefault(2);
+    Sleep(2500);
+    EXPECT_EQ(WindowText(labelVol), L"50%");
+    // Still bound to the first device: its changes show, the new default's do not.
+    device->Access([](EndpointState& s) { s.Devices[0].Level = 0.4f; });
+    EXPECT_TRUE(Within(2500, [&] { return WindowText(labelVol) == L"40%"; }));
     EXPECT_EQ(Writes(), 0u);
 }
 
