@@ -8,7 +8,8 @@ HX_BUILD_ROOT=${HX_BUILD_ROOT:-$HX_ROOT/build}
 HX_PREFIX_READY=.hushlet2-ready-2
 HX_PACKAGES="cmake g++ make clang-format binutils-mingw-w64-i686 g++-mingw-w64-i686-posix
  g++-mingw-w64-x86-64-posix googletest wine wine64 wine32:i386 libgstreamer-plugins-base1.0-0:i386
- xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-wine libxrandr-dev python3"
+ xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-wine libxrandr-dev python3
+ clang-14 libclang-rt-14-dev"
 
 hx_as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
