@@ -67,6 +67,28 @@ void RequireIntegerReading(const TIniDocument& ini, std::wstring_view key) {
         Require(withOne == 1 && withTwo == 2, "a missing or bad value reads as the default");
 }
 
+// Names in the written layout read alike from both documents, a line without "=" included:
+// the same layout must not stand for other keys or values. The first lines are enough to
+// reach every kind of line while keeping each run short.
+void RequireSameReadings(const TIniDocument& ini, const TIniDocument& again) {
+    const std::wstring text = ini.Text();
+    std::wstring_view rest = text;
+    std::wstring_view section;
+    for (int line = 0; line < 64 && !rest.empty(); ++line) {
+        const std::size_t end = rest.find(L"\r\n");
+        const std::wstring_view current = rest.substr(0, end);
+        rest.remove_prefix(end == std::wstring_view::npos ? rest.size() : end + 2);
+        if (current.starts_with(L'[') && current.ends_with(L']')) {
+            section = current.substr(1, current.size() - 2);
+            continue;
+        }
+        const std::wstring_view key = current.substr(0, current.find(L'='));
+        // Trimmed values never end in a control character, so this default is never a value.
+        Require(ini.ReadString(section, key, L"\x01") == again.ReadString(section, key, L"\x01"),
+                "a rewrite reads the same value for every key");
+    }
+}
+
 // Values to write, taken from the input so each input writes its own.
 std::uint32_t Hash(std::string_view bytes) {
     std::uint32_t h = 2166136261u;
@@ -87,6 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(again.Encoding() == ini.Encoding(), "a rewrite keeps the encoding");
     Require(again.Text() == ini.Text(), "a rewrite reads as the same sections, keys and values");
     Require(again.SaveToBytes(Latin1) == saved, "a second rewrite changes no byte");
+    RequireSameReadings(ini, again);
 
     RequireIntegerReading(ini, L"Top");
     RequireIntegerReading(ini, L"Left");
