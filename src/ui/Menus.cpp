@@ -1,6 +1,8 @@
 #include "ui/Menus.h"
 
 #include "ui/MenuHotkeys.h"
+#include "ui/MenuPaint.h"
+#include "ui/Styles.h"
 #include "ui/UtilWindow.h"
 
 #include <algorithm>
@@ -26,11 +28,29 @@ void TMenuItem::Click() {
 TPopupMenu::TPopupMenu(TComponent* AOwner, bool autoHotkeys)
     : TComponent(AOwner), FAutoHotkeys(autoHotkeys) {
     FWindow = std::make_unique<TUtilWindow>([this](HWND h, UINT msg, WPARAM w, LPARAM l) {
-        if (msg != WM_MENUCHOSEN)
-            return DefWindowProcW(h, msg, w, l);
-        if (w >= 1 && w <= FItems.size())
-            FItems[w - 1]->Click();
-        return LRESULT(0);
+        switch (msg) {
+        case WM_MENUCHOSEN:
+            if (w >= 1 && w <= FItems.size())
+                FItems[w - 1]->Click();
+            return LRESULT(TRUE);
+        case WM_MEASUREITEM:
+            if (auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(l);
+                item->CtlType == ODT_MENU && item->itemData < FShown.size()) {
+                const std::wstring& caption = FShown[item->itemData];
+                MenuPaint::Measure(*item, caption, TMenuItem::IsSeparatorCaption(caption));
+                return LRESULT(TRUE);
+            }
+            break;
+        case WM_DRAWITEM:
+            if (const auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(l);
+                item->CtlType == ODT_MENU && item->itemData < FShown.size()) {
+                const std::wstring& caption = FShown[item->itemData];
+                MenuPaint::Draw(*item, caption, TMenuItem::IsSeparatorCaption(caption));
+                return LRESULT(TRUE);
+            }
+            break;
+        }
+        return DefWindowProcW(h, msg, w, l);
     });
 }
 
@@ -60,12 +80,22 @@ std::vector<std::wstring> TPopupMenu::ShownCaptions() const {
 
 void TPopupMenu::Popup(int x, int y) {
     const HMENU menu = CreatePopupMenu();
-    const auto captions = ShownCaptions();
-    for (size_t i = 0; i < captions.size(); ++i) {
-        if (FItems[i]->IsSeparator())
-            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    FShown = ShownCaptions();
+    const bool drawn = TStyleManager::IsCustomStyleActive();
+    if (drawn) {
+        MENUINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIM_BACKGROUND;
+        info.hbrBack = TStyleManager::FaceBrush();
+        SetMenuInfo(menu, &info);
+    }
+    for (size_t i = 0; i < FShown.size(); ++i) {
+        const UINT kind = FItems[i]->IsSeparator() ? MF_SEPARATOR : MF_STRING;
+        // An owner-drawn item carries its position where a plain one carries its caption.
+        if (drawn)
+            AppendMenuW(menu, kind | MF_OWNERDRAW, i + 1, reinterpret_cast<LPCWSTR>(i));
         else
-            AppendMenuW(menu, MF_STRING, i + 1, captions[i].c_str());
+            AppendMenuW(menu, kind, i + 1, FShown[i].c_str());
     }
     const HWND window = FWindow->Handle();
     // Without the foreground the menu would not close on a click elsewhere.

@@ -17,7 +17,8 @@ public:
     std::wstring Caption;
     TNotifyEvent OnClick;
 
-    bool IsSeparator() const { return Caption == L"-"; }
+    static bool IsSeparatorCaption(const std::wstring& caption) { return caption == L"-"; }
+    bool IsSeparator() const { return IsSeparatorCaption(Caption); }
     void Click();
 
 private:
@@ -43,5 +44,6 @@ public:
 private:
     bool FAutoHotkeys;
     std::vector<TMenuItem*> FItems;
+    std::vector<std::wstring> FShown; // the captions of the menu being shown
     std::unique_ptr<TUtilWindow> FWindow;
 };
