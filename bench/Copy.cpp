@@ -1,0 +1,147 @@
+#include "Copy.h"
+
+#include <psapi.h>
+#include <shellapi.h>
+
+#include <vector>
+
+namespace hx::bench {
+
+namespace {
+
+std::wstring SiblingPath(const std::wstring& name) {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, n);
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + name;
+}
+
+struct TWindowList {
+    DWORD Pid;
+    std::vector<HWND> Windows;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
+    auto* list = reinterpret_cast<TWindowList*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == list->Pid)
+        list->Windows.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> TopLevelWindows(DWORD pid) {
+    TWindowList list{pid, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&list));
+    return list.Windows;
+}
+
+// The shell answers a modification that changes nothing only for an icon it holds.
+bool ShellKnowsIcon(HWND owner) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = owner;
+    data.uID = 1;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+bool IsClass(HWND window, const wchar_t* className) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return wcscmp(name, className) == 0;
+}
+
+double FileTimeMs(const FILETIME& t) {
+    return double((ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
+}
+
+} // namespace
+
+double NowMs() {
+    static const double frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return double(f.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return double(now.QuadPart) / frequency;
+}
+
+TCopy::TCopy(const std::wstring& exe, const std::wstring& arguments) {
+    const std::wstring path = SiblingPath(exe);
+    std::wstring commandLine = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    FStart = NowMs();
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &FInfo))
+        FInfo = {};
+}
+
+TCopy::~TCopy() {
+    if (!Started())
+        return;
+    if (!WaitExit(0))
+        TerminateProcess(FInfo.hProcess, 1);
+    CloseHandle(FInfo.hThread);
+    CloseHandle(FInfo.hProcess);
+}
+
+// A short poll interval: each look costs the shell a message, and a start-up takes hundreds of ms.
+template <class F> bool TCopy::Poll(DWORD ms, F&& done) {
+    const double until = NowMs() + ms;
+    while (NowMs() < until) {
+        if (done())
+            return true;
+        if (WaitExit(0))
+            return false;
+        Sleep(2);
+    }
+    return false;
+}
+
+bool TCopy::WaitIcon(DWORD ms) {
+    return Poll(ms, [this] {
+        for (HWND window : TopLevelWindows(FInfo.dwProcessId))
+            if (ShellKnowsIcon(window))
+                return true;
+        return false;
+    });
+}
+
+bool TCopy::WaitWindow(const wchar_t* className, DWORD ms) {
+    return Poll(ms, [&] {
+        for (HWND window : TopLevelWindows(FInfo.dwProcessId))
+            if (IsClass(window, className) && IsWindowVisible(window))
+                return true;
+        return false;
+    });
+}
+
+bool TCopy::WaitExit(DWORD ms) {
+    return Started() && WaitForSingleObject(FInfo.hProcess, ms) == WAIT_OBJECT_0;
+}
+
+double TCopy::CpuMs() const {
+    FILETIME created, ended, kernel, user;
+    if (!GetProcessTimes(FInfo.hProcess, &created, &ended, &kernel, &user))
+        return -1;
+    return FileTimeMs(kernel) + FileTimeMs(user);
+}
+
+double TCopy::WorkingSetKiB() const {
+    PROCESS_MEMORY_COUNTERS counters{};
+    if (!GetProcessMemoryInfo(FInfo.hProcess, &counters, sizeof(counters)))
+        return -1;
+    return double(counters.WorkingSetSize) / 1024.0;
+}
+
+void TCopy::Close(const wchar_t* mainClass) {
+    for (HWND window : TopLevelWindows(FInfo.dwProcessId))
+        if (IsClass(window, mainClass))
+            PostMessageW(window, WM_CLOSE, 0, 0);
+    WaitExit(10000);
+}
+
+} // namespace hx::bench

@@ -1,0 +1,123 @@
+// Starts the program and the baseline under the same conditions and prints the median of each
+// figure over the runs, one "figure.subject value" line each, for bench/run to tabulate.
+// Usage: Measure RUNS IDLE_SECONDS
+#include "Copy.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using hx::bench::TCopy;
+
+struct TSubject {
+    const char* Key;
+    const wchar_t* Exe;
+    const wchar_t* MainClass;
+};
+
+const TSubject Program{"program", L"hushlet2.exe", L"TMainForm"};
+const TSubject Baseline{"baseline", L"Baseline.exe", L"THushletBaseline"};
+
+constexpr DWORD Patience = 30000;
+// Lets start-up work (fonts, the first device look-up) finish before idling is measured.
+constexpr DWORD SettleMs = 2000;
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void Print(const char* figure, const char* subject, double value) {
+    std::printf("%s.%s %.3f\n", figure, subject, value);
+    std::fflush(stdout);
+}
+
+// Runs one measurement runs times for each subject, taking turns so that both meet the same
+// machine load, and prints the medians; false when a run failed.
+bool Figure(const char* figure, int runs, const std::vector<TSubject>& subjects,
+            const std::function<double(const TSubject&)>& run) {
+    std::vector<std::vector<double>> values(subjects.size());
+    for (int i = 0; i < runs; ++i)
+        for (std::size_t k = 0; k < subjects.size(); ++k) {
+            const double value = run(subjects[k]);
+            if (value < 0) {
+                std::fprintf(stderr, "%s.%s: run %d failed\n", figure, subjects[k].Key, i + 1);
+                return false;
+            }
+            values[k].push_back(value);
+            Sleep(300);
+        }
+    for (std::size_t k = 0; k < subjects.size(); ++k)
+        Print(figure, subjects[k].Key, Median(values[k]));
+    return true;
+}
+
+double TrayStartup(const TSubject& s) {
+    TCopy copy(s.Exe, L"");
+    const double ms = copy.WaitIcon(Patience) ? copy.Elapsed() : -1;
+    copy.Close(s.MainClass);
+    return ms;
+}
+
+double WindowStartup(const TSubject& s) {
+    TCopy copy(s.Exe, L"/w");
+    const double ms = copy.WaitWindow(s.MainClass, Patience) ? copy.Elapsed() : -1;
+    copy.Close(s.MainClass);
+    return ms;
+}
+
+double OneShot(const TSubject& s) {
+    TCopy copy(s.Exe, L"/t");
+    return copy.WaitExit(Patience) ? copy.Elapsed() : -1;
+}
+
+// Both resident side by side over the same period, so that both see the same machine load.
+bool Idle(int runs, DWORD seconds) {
+    const TSubject subjects[2] = {Program, Baseline};
+    std::vector<double> cpu[2], memory[2];
+    for (int i = 0; i < runs; ++i) {
+        TCopy program(Program.Exe, L""), baseline(Baseline.Exe, L"");
+        TCopy* copies[2] = {&program, &baseline};
+        if (!program.WaitIcon(Patience) || !baseline.WaitIcon(Patience)) {
+            std::fprintf(stderr, "idle: run %d: a copy did not show its icon\n", i + 1);
+            return false;
+        }
+        Sleep(SettleMs);
+        double before[2];
+        for (int k = 0; k < 2; ++k)
+            before[k] = copies[k]->CpuMs();
+        Sleep(seconds * 1000);
+        for (int k = 0; k < 2; ++k) {
+            cpu[k].push_back(copies[k]->CpuMs() - before[k]);
+            memory[k].push_back(copies[k]->WorkingSetKiB());
+            copies[k]->Close(subjects[k].MainClass);
+        }
+    }
+    for (int k = 0; k < 2; ++k) {
+        Print("idle_cpu_ms", subjects[k].Key, Median(cpu[k]));
+        Print("working_set_kib", subjects[k].Key, Median(memory[k]));
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: Measure RUNS IDLE_SECONDS\n");
+        return 2;
+    }
+    const int runs = std::max(1, std::atoi(argv[1]));
+    const DWORD seconds = DWORD(std::max(1, std::atoi(argv[2])));
+    bool ok = true;
+    ok = Figure("tray_startup_ms", runs, {Program, Baseline}, TrayStartup) && ok;
+    ok = Figure("window_startup_ms", runs, {Program, Baseline}, WindowStartup) && ok;
+    ok = Figure("oneshot_ms", runs, {Program}, OneShot) && ok;
+    ok = Idle(runs, seconds) && ok;
+    return ok ? 0 : 1;
+}
