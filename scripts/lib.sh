@@ -83,12 +83,14 @@ hx_make_prefix() {
     wineserver -w
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
     hx_reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
-    for f in 'MS UI Gothic' 'Meiryo UI' 'Yu Gothic UI' 'MS Gothic' 'Meiryo'; do
-        hx_reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$f" /d IPAGothic
+    # Japanese text falls back to IPA Gothic; the system's Japanese interface fonts are
+    # proportional, so are their stand-ins, and captions take the width they take there.
+    hx_reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS Gothic' /d IPAGothic
+    for f in 'MS UI Gothic' 'Meiryo UI' 'Yu Gothic UI' 'Meiryo'; do
+        hx_reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$f" /d IPAPGothic
     done
-    hx_reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v System /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic'
-    for f in Tahoma 'Tahoma Bold'; do
-        hx_reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$f" /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic'
+    for f in System Tahoma 'Tahoma Bold'; do
+        hx_reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$f" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic'
     done
     hx_reg 'HKCU\Software\Wine\Explorer' /v Desktop /d shell
     hx_reg 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x800
