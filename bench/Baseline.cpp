@@ -1,7 +1,7 @@
 // The floor of the resident design: a hidden window, one notification-area icon and the two
 // periodic timers the program runs (the device watch each second, the icon's 20 ms pointer
 // watch), and nothing else. With "/w" it shows its window instead of adding the icon, the floor
-// of the window start-up.
+// of the window start-up; with "/t" it quits after one second, the floor of a one-shot copy.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -13,6 +13,7 @@ const wchar_t ClassName[] = L"THushletBaseline";
 constexpr UINT IconId = 1;
 constexpr UINT_PTR WatchTimer = 1;
 constexpr UINT_PTR PointerTimer = 2;
+constexpr UINT_PTR CloseTimer = 3;
 
 NOTIFYICONDATAW IconRecord(HWND window) {
     NOTIFYICONDATAW data{};
@@ -25,6 +26,8 @@ NOTIFYICONDATAW IconRecord(HWND window) {
 LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_TIMER:
+        if (wParam == CloseTimer)
+            PostMessageW(window, WM_CLOSE, 0, 0);
         return 0;
     case WM_CLOSE: {
         NOTIFYICONDATAW data = IconRecord(window);
@@ -39,12 +42,13 @@ LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(window, msg, wParam, lParam);
 }
 
-bool WindowMode() {
+// The first argument's switch letter, 0 for none.
+wchar_t Mode() {
     int count = 0;
     LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
-    const bool window = args && count > 1 && _wcsicmp(args[1], L"/w") == 0;
+    const wchar_t mode = args && count > 1 && args[1][0] == L'/' ? args[1][1] : 0;
     LocalFree(args);
-    return window;
+    return mode;
 }
 
 } // namespace
@@ -63,8 +67,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                         CW_USEDEFAULT, 240, 160, nullptr, nullptr, instance, nullptr);
     if (!window)
         return 1;
-    if (WindowMode()) {
+    const wchar_t mode = Mode();
+    if (mode == L'w') {
         ShowWindow(window, SW_SHOWNORMAL);
+    } else if (mode == L't') {
+        SetTimer(window, CloseTimer, 1000, nullptr);
     } else {
         NOTIFYICONDATAW data = IconRecord(window);
         data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;

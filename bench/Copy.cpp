@@ -51,10 +51,6 @@ bool IsClass(HWND window, const wchar_t* className) {
     return wcscmp(name, className) == 0;
 }
 
-double FileTimeMs(const FILETIME& t) {
-    return double((ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
-}
-
 } // namespace
 
 double NowMs() {
@@ -101,10 +97,10 @@ template <class F> bool TCopy::Poll(DWORD ms, F&& done) {
     return false;
 }
 
-bool TCopy::WaitIcon(DWORD ms) {
-    return Poll(ms, [this] {
+bool TCopy::WaitIcon(const wchar_t* ownerClass, DWORD ms) {
+    return Poll(ms, [&] {
         for (HWND window : TopLevelWindows(FInfo.dwProcessId))
-            if (ShellKnowsIcon(window))
+            if (IsClass(window, ownerClass) && ShellKnowsIcon(window))
                 return true;
         return false;
     });
@@ -121,13 +117,6 @@ bool TCopy::WaitWindow(const wchar_t* className, DWORD ms) {
 
 bool TCopy::WaitExit(DWORD ms) {
     return Started() && WaitForSingleObject(FInfo.hProcess, ms) == WAIT_OBJECT_0;
-}
-
-double TCopy::CpuMs() const {
-    FILETIME created, ended, kernel, user;
-    if (!GetProcessTimes(FInfo.hProcess, &created, &ended, &kernel, &user))
-        return -1;
-    return FileTimeMs(kernel) + FileTimeMs(user);
 }
 
 double TCopy::WorkingSetKiB() const {

@@ -20,14 +20,13 @@ public:
     bool Started() const { return FInfo.hProcess != nullptr; }
     // Milliseconds since the start.
     double Elapsed() const { return NowMs() - FStart; }
-    // Polls until the shell knows an icon of this copy, as its owner would address it (any
-    // top-level window of the copy, icon id 1): true, or false after ms or when the copy ended.
-    bool WaitIcon(DWORD ms);
+    // Polls until the shell knows an icon of this copy, addressed as its owner would address it
+    // (a top-level window of that class, icon id 1): false after ms or when the copy ended.
+    bool WaitIcon(const wchar_t* ownerClass, DWORD ms);
     // Polls until a visible top-level window of that class belongs to the copy.
     bool WaitWindow(const wchar_t* className, DWORD ms);
     bool WaitExit(DWORD ms);
-    // CPU time (kernel and user) in milliseconds and the working set in KiB, now.
-    double CpuMs() const;
+    // The working set in KiB, now.
     double WorkingSetKiB() const;
     // Closes the copy as its close box would (WM_CLOSE to its main window); ended by force when
     // it does not end within a few seconds.

@@ -1,6 +1,7 @@
 // The work of one wheel notch over the tray icon: the new target, ApplyVolume with its device
 // write and the tray picture it hands to the shell. A resident main window built as the program
 // builds it, over the in-process test device; prints the median per notch in microseconds.
+// Beside it, the floor of any tray display of the volume: one bare change of an icon's picture.
 // Usage: VolumeChange [NOTCHES]
 #include "audio/EndpointVolume.h"
 #include "desktop/Oriel.h"
@@ -11,6 +12,7 @@
 #include "tools/endpoint/ScopedFakeEndpoint.h"
 
 #include <objbase.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -47,8 +49,36 @@ std::vector<double> TimeNotches(TMainForm& form, TApplication& application, int 
     return us;
 }
 
+// A hidden plain window whose one icon switches between two of the program's pictures.
+std::vector<double> TimeBarePictures(HICON a, HICON b, int notches) {
+    const HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                       nullptr, nullptr);
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = owner;
+    data.uID = 1;
+    data.uFlags = NIF_ICON;
+    data.hIcon = a;
+    std::vector<double> us;
+    if (owner && Shell_NotifyIconW(NIM_ADD, &data))
+        for (int i = 0; i < notches; ++i) {
+            data.hIcon = i % 2 ? a : b;
+            const double start = NowUs();
+            Shell_NotifyIconW(NIM_MODIFY, &data);
+            us.push_back(NowUs() - start);
+        }
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    DestroyWindow(owner);
+    return us;
+}
+
+struct TTimes {
+    std::vector<double> Program;
+    std::vector<double> Floor;
+};
+
 // The program's own set-up of a resident copy; empty when it has no tray icon.
-std::vector<double> Measure(int notches) {
+TTimes Measure(int notches) {
     TApplication application;
     TStyleManager::TrySetStyle(L"Windows10 Dark", true);
     application.SetTitle(L"Hushlet2");
@@ -57,7 +87,18 @@ std::vector<double> Measure(int notches) {
     auto* form = application.CreateForm<TMainForm>();
     if (!form->TrayIcon->IconVisible())
         return {};
-    return TimeNotches(*form, application, notches);
+    TTimes times{TimeNotches(*form, application, notches), {}};
+    const HICON a = form->ImageList->GetIcon(50), b = form->ImageList->GetIcon(51);
+    times.Floor = TimeBarePictures(a, b, notches);
+    DestroyIcon(a);
+    DestroyIcon(b);
+    return times;
+}
+
+void PrintMedianAndP90(const char* subject, std::vector<double> us) {
+    std::sort(us.begin(), us.end());
+    std::printf("volume_change_us.%s %.3f\n", subject, us[us.size() / 2]);
+    std::printf("volume_change_p90_us.%s %.3f\n", subject, us[us.size() * 9 / 10]);
 }
 
 int Run(int notches) {
@@ -66,15 +107,14 @@ int Run(int notches) {
         std::fprintf(stderr, "no test device or no settings folder\n");
         return 1;
     }
-    std::vector<double> us = Measure(notches);
+    const TTimes times = Measure(notches);
     ReleaseAudioEndpoint();
-    if (us.empty()) {
-        std::fprintf(stderr, "the resident copy has no tray icon\n");
+    if (times.Program.empty() || times.Floor.empty()) {
+        std::fprintf(stderr, "the resident copy or the bare window has no tray icon\n");
         return 1;
     }
-    std::sort(us.begin(), us.end());
-    std::printf("volume_change_us.program %.3f\n", us[us.size() / 2]);
-    std::printf("volume_change_p90_us.program %.3f\n", us[us.size() * 9 / 10]);
+    PrintMedianAndP90("program", times.Program);
+    PrintMedianAndP90("baseline", times.Floor);
     return 0;
 }
 
