@@ -57,6 +57,14 @@ void TMainForm::TimerChkVolTimer(TObject*) {
         return;
     }
     const int volume = GetEndpointVolume();
+    if (volume < 0) {
+        // The device stopped answering while its name stayed (the name list can lag behind a
+        // removal, or the next device has the same name). Adopting the failed read would write
+        // 0% to it on every tick; a re-open finds the device that is now the default, or none
+        // and so idles the watch.
+        InitAudioEndpoint();
+        return;
+    }
     const bool muted = GetEndpointMute();
     if (volume == MVol && muted == CHKMute->Checked())
         return;

@@ -1,5 +1,7 @@
 #include "harness/Processes.h"
 
+#include <shlobj.h>
+
 #include <vector>
 
 namespace hx::e2e {
@@ -9,6 +11,12 @@ std::wstring SiblingPath(const std::wstring& name) {
     const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path, n);
     return folder.substr(0, folder.find_last_of(L"\\/") + 1) + name;
+}
+
+std::filesystem::path SettingsFile() {
+    wchar_t appData[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, appData);
+    return std::filesystem::path(appData) / L"Oriel Project" / L"Hux" / L"Hushlet.ini";
 }
 
 std::wstring WindowText(HWND window) {

@@ -3,6 +3,7 @@
 // closed the way a user or the system closes them.
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 
 namespace hx::e2e {
@@ -31,6 +32,8 @@ private:
 
 // A file or folder beside the running test binary.
 std::wstring SiblingPath(const std::wstring& name);
+// The program's settings file in this user's application data folder.
+std::filesystem::path SettingsFile();
 // The text of a window, e.g. a dialog's caption.
 std::wstring WindowText(HWND window);
 

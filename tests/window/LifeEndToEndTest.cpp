@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <shellapi.h>
-#include <shlobj.h>
 
 #include <filesystem>
 #include <memory>
@@ -16,12 +15,6 @@ using namespace hx::e2e;
 using namespace hx::endpoint;
 
 namespace {
-
-std::filesystem::path SettingsFile() {
-    wchar_t appData[MAX_PATH] = {};
-    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, appData);
-    return std::filesystem::path(appData) / L"Oriel Project" / L"Hux" / L"Hushlet.ini";
-}
 
 class LifeEndToEnd : public testing::Test {
 protected:
