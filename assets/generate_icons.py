@@ -4,7 +4,7 @@
 Usage: generate_icons.py PixelFont.txt OUTDIR
 
 Writes into OUTDIR:
-  TrayIcons.bmp      102 pictures of 16 x 16 side by side, 24-bit colour, no alpha
+  TrayIcons.bmp      102 pictures of 16 x 16 side by side, 16 colours, no alpha
   TrayIconsMask.bmp  their 1-bit transparency mask (set = transparent)
   Hushlet2.ico       the application icon: 16/32/48 px in 4, 8 and 32 bits, 256 px as PNG
 
@@ -140,16 +140,20 @@ def write_strip(pictures, outdir):
     def pixel(x, y):
         return pictures[x // SIZE][y][x % SIZE]
 
+    # A handful of colours: an exact 16-colour palette keeps the strip small.
+    colours = sorted({pixel(x, y) or BLACK for x in range(width) for y in range(SIZE)})
+    assert len(colours) <= 16
+
     def colour_row(y):
         row = bytearray()
-        for x in range(width):
-            r, g, b = pixel(x, y) or BLACK
-            row += bytes((b, g, r))
+        for x in range(0, width, 2):
+            row.append(colours.index(pixel(x, y) or BLACK) << 4 | colours.index(pixel(x + 1, y) or BLACK))
         return row
 
     bits = rows_bottom_up(SIZE, colour_row)
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in colours)
     with open(f"{outdir}/TrayIcons.bmp", "wb") as f:
-        f.write(bmp_file(info_header(width, SIZE, 24, len(bits)), b"", bits))
+        f.write(bmp_file(info_header(width, SIZE, 4, len(bits), len(colours)), palette, bits))
     mask = rows_bottom_up(SIZE, lambda y: pack_bits([pixel(x, y) is None for x in range(width)]))
     palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
     with open(f"{outdir}/TrayIconsMask.bmp", "wb") as f:

@@ -1,6 +1,8 @@
 #include "shell/OleSysError.h"
 
-#include <cwchar>
+#include "ui/SysUtils.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -35,9 +37,7 @@ std::wstring SystemErrorMessage(HRESULT errorCode) {
         text.pop_back();
     if (!text.empty())
         return text;
-    wchar_t fallback[32];
-    std::swprintf(fallback, 32, L"Error 0x%08lX", static_cast<unsigned long>(errorCode));
-    return fallback;
+    return L"Error 0x" + IntToHex(static_cast<std::uint32_t>(errorCode), 8);
 }
 
 void OleCheckCreation(HRESULT result, REFCLSID classId) {

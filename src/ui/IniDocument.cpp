@@ -1,5 +1,7 @@
 #include "ui/IniDocument.h"
 
+#include "ui/SysUtils.h"
+
 #include <algorithm>
 
 namespace {
@@ -101,7 +103,7 @@ std::int32_t TIniDocument::ReadInteger(std::wstring_view section, std::wstring_v
 
 void TIniDocument::WriteInteger(std::wstring_view section, std::wstring_view ident,
                                 std::int32_t value) {
-    WriteString(section, ident, std::to_wstring(value));
+    WriteString(section, ident, IntToStr(value));
 }
 
 std::wstring TIniDocument::Text() const {

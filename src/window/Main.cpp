@@ -3,6 +3,7 @@
 #include "audio/AudioFunctions.h"
 #include "audio/EndpointVolume.h"
 #include "ui/Application.h"
+#include "ui/SysUtils.h"
 #include "shell/TrayWheel.h"
 
 #include <algorithm>
@@ -38,7 +39,7 @@ void TMainForm::ApplyVolume() {
         SetEndpointMute(muted);
         SetEndpointVolume(MVol);
     }
-    const std::wstring percent = std::to_wstring(MVol) + L"%";
+    const std::wstring percent = IntToStr(MVol) + L"%";
     UpDown->SetPosition(MVol);
     LabelVol->SetCaption(percent);
     PPVolDisp->Caption = percent + L" [ウィンドウ表示]";

@@ -2,6 +2,8 @@
 // the two popup menus and the tray picture set.
 #include "window/Main.h"
 
+#include "ui/SysUtils.h"
+
 namespace {
 
 template <class T> T* Named(T* component, const wchar_t* name) {
@@ -84,7 +86,7 @@ void TMainForm::CreateLayout() {
     PPDown = AddItem(this, PPRMenu, L"PPDown", L"↓");
     N2 = AddItem(this, PPRMenu, L"N2", L"-");
     for (int i = 10; i >= 0; --i) {
-        const std::wstring name = L"PPVol" + std::to_wstring(i);
+        const std::wstring name = L"PPVol" + IntToStr(i);
         AddItem(this, PPRMenu, name.c_str(), L"")->OnClick = [this](TObject* s) { PPVolClick(s); };
     }
     PPUpDown = Named(new TPopupMenu(this, true), L"PPUpDown");
@@ -117,15 +119,15 @@ void TMainForm::CreateLayout() {
 
 void TMainForm::FillPresetMenus() {
     for (int i = 0; i <= 10; ++i) {
-        auto* item = static_cast<TMenuItem*>(FindComponent(L"PPVol" + std::to_wstring(i)));
+        auto* item = static_cast<TMenuItem*>(FindComponent(L"PPVol" + IntToStr(i)));
         MPPVol[i] = item;
         item->Tag = i;
-        item->Caption = std::to_wstring(i * 10) + L"%";
+        item->Caption = IntToStr(i * 10) + L"%";
 
         auto* preset = new TMenuItem(this);
         MPPUpDown[i] = preset;
         PPUpDown->Add(preset);
-        preset->Caption = std::to_wstring(100 - i * 10) + L"%";
+        preset->Caption = IntToStr(100 - i * 10) + L"%";
         preset->Tag = i;
         preset->OnClick = [this](TObject* s) { PPUpDownClick(s); };
     }

@@ -1,6 +1,7 @@
 #include "window/VolumeHintLogic.h"
 
 #include "desktop/TaskbarGeometry.h"
+#include "ui/SysUtils.h"
 
 #include <algorithm>
 #include <limits>
@@ -18,7 +19,7 @@ std::int32_t Saturated(std::int64_t value) {
 } // namespace
 
 std::wstring VolumeHintText(std::int32_t volume, bool muted, const std::wstring& audioName) {
-    const std::wstring level = muted ? L"ミュート" : std::to_wstring(volume) + L"%";
+    const std::wstring level = muted ? L"ミュート" : IntToStr(volume) + L"%";
     return L"音量 " + level + L"\r\n" + audioName;
 }
 
