@@ -10,6 +10,7 @@
 
 #include <winternl.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <set>
@@ -149,11 +150,10 @@ protected:
     HWND StartResident() {
         resident = std::make_unique<TProgram>(L"");
         const HWND form = resident->FindWindowOfClass(L"TMainForm", 10000);
-        if (form && !Within(3000, [&] { return WindowText(Label(form)) == L"50%"; }))
+        if (form && !Within(3000, [&] { return WindowText(VolumeLabel(form)) == L"50%"; }))
             return nullptr;
         return form;
     }
-    static HWND Label(HWND form) { return VolumeLabel(form); }
     int Percent() {
         return device->Access(
             [](EndpointState& s) { return int(s.Devices[0].Level * 100.0f + 0.5f); });
@@ -182,24 +182,24 @@ TEST_F(FaultsEndToEnd, ARemovedDeviceIdlesTheWatchForGoodAndTheCopyStillWorksAnd
     const HWND form = StartResident();
     ASSERT_TRUE(form);
     device->Access([](EndpointState& s) { s.Devices[0].Level = 0.3f; });
-    ASSERT_TRUE(Within(3000, [&] { return WindowText(Label(form)) == L"30%"; }));
+    ASSERT_TRUE(Within(3000, [&] { return WindowText(VolumeLabel(form)) == L"30%"; }));
 
     RunTool(L"remove");
     Sleep(2500); // two ticks of the watch at least
     EXPECT_TRUE(resident->Running());
     EXPECT_EQ(Writes(), 0u) << "nothing is written to a device that is gone";
-    EXPECT_EQ(WindowText(Label(form)), L"30%");
+    EXPECT_EQ(WindowText(VolumeLabel(form)), L"30%");
 
     // Idle means idle: a device back under the same name is not picked up again.
     RunTool(L"restore");
     device->Access([](EndpointState& s) { s.Devices[0].Level = 0.7f, s.Devices[0].Mute = 1; });
     Sleep(2500);
-    EXPECT_EQ(WindowText(Label(form)), L"30%");
+    EXPECT_EQ(WindowText(VolumeLabel(form)), L"30%");
     EXPECT_EQ(Writes(), 0u);
 
     // Without a device the copy still takes input and shows it.
     PostMessageW(form, WM_TRAYWHEELUP, 0, 0);
-    EXPECT_TRUE(Within(2000, [&] { return WindowText(Label(form)) == L"31%"; }));
+    EXPECT_TRUE(Within(2000, [&] { return WindowText(VolumeLabel(form)) == L"31%"; }));
     EXPECT_EQ(Percent(), 70);
     EXPECT_EQ(Writes(), 0u);
     ExpectClosesCleanly(*resident);
@@ -226,8 +226,8 @@ TEST_F(FaultsEndToEnd, TenOneShotCopiesAtOnceBesideAResidentOne) {
     const int percent = Percent();
     EXPECT_TRUE(values.count(percent)) << percent;
     EXPECT_TRUE(Within(2500, [&] {
-        return WindowText(Label(form)) == std::to_wstring(Percent()) + L"%";
-    })) << WindowText(Label(form));
+        return WindowText(VolumeLabel(form)) == std::to_wstring(Percent()) + L"%";
+    })) << WindowText(VolumeLabel(form));
     Sleep(1200);
     EXPECT_TRUE(resident->Running());
     ExpectClosesCleanly(*resident);
@@ -273,7 +273,7 @@ TEST_F(FaultsEndToEnd, GuiObjectsStayFlatOverManyTrayWheelChanges) {
             for (int i = 0; i < 50; ++i)
                 PostMessageW(form, up ? WM_TRAYWHEELUP : WM_TRAYWHEELDOWN, 0, 0);
             const std::wstring end = up ? L"100%" : L"50%";
-            if (!Within(10000, [&] { return WindowText(Label(form)) == end; }))
+            if (!Within(10000, [&] { return WindowText(VolumeLabel(form)) == end; }))
                 return false;
         }
         return true;
@@ -288,7 +288,7 @@ TEST_F(FaultsEndToEnd, GuiObjectsStayFlatOverManyTrayWheelChanges) {
     EXPECT_LE(after.Gdi, before.Gdi + 3) << "GDI objects " << before.Gdi << " -> " << after.Gdi;
     EXPECT_LE(after.User, before.User + 3)
         << "USER objects " << before.User << " -> " << after.User;
-    EXPECT_EQ(WindowText(Label(form)), L"50%");
+    EXPECT_EQ(WindowText(VolumeLabel(form)), L"50%");
     EXPECT_EQ(Percent(), 50);
     EXPECT_TRUE(resident->Running());
     ExpectClosesCleanly(*resident);
