@@ -105,6 +105,22 @@ TEST_F(DeviceWatchTest, OnceTheEndpointIsGoneTheWatchStaysIdle) {
     EXPECT_EQ(form->MVol, 50);
 }
 
+TEST_F(DeviceWatchTest, AFailedReadUnderTheSameNameReopensAndWritesNothing) {
+    SetDevice(50, false);
+    form = Create();
+    // A level out of range is what a device that stopped answering reads as.
+    fake->Access([](EndpointState& s) { s.Devices[0].Level = 2.0f; });
+    Tick();
+    Tick();
+    EXPECT_EQ(form->MVol, 50);
+    EXPECT_EQ(form->LabelVol->Text(), L"50%");
+    EXPECT_EQ(Writes(), 0u);
+    SetDevice(30, false);
+    Tick();
+    EXPECT_EQ(form->MVol, 30);
+    EXPECT_EQ(Writes(), 0u);
+}
+
 TEST_F(DeviceWatchTest, WithoutADeviceAtStartTheWatchNeverLooks) {
     fake->Access([](EndpointState& s) { s.DeviceCount = 0; });
     form = Create();
