@@ -53,17 +53,6 @@ bool IsClass(HWND window, const wchar_t* className) {
 
 } // namespace
 
-double NowMs() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return double(f.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart) / frequency;
-}
-
 TCopy::TCopy(const std::wstring& exe, const std::wstring& arguments) {
     const std::wstring path = SiblingPath(exe);
     std::wstring commandLine = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);

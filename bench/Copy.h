@@ -1,13 +1,12 @@
 #pragma once
 // One started copy of a measured program, watched from outside as the shell and a user see it.
+#include "Clock.h"
+
 #include <windows.h>
 
 #include <string>
 
 namespace hx::bench {
-
-// Milliseconds on the performance counter.
-double NowMs();
 
 class TCopy {
 public:

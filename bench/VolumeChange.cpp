@@ -9,6 +9,7 @@
 #include "ui/Styles.h"
 #include "window/Main.h"
 
+#include "Clock.h"
 #include "tools/endpoint/ScopedFakeEndpoint.h"
 
 #include <objbase.h>
@@ -22,14 +23,7 @@
 namespace {
 
 double NowUs() {
-    static const double perUs = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return double(f.QuadPart) / 1e6;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart) / perUs;
+    return hx::bench::NowMs() * 1000.0;
 }
 
 // Notches alternate up and down around the middle, so each one changes level and picture.
