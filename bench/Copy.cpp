@@ -1,5 +1,7 @@
 #include "Copy.h"
 
+#include "harness/Processes.h"
+
 #include <psapi.h>
 #include <shellapi.h>
 
@@ -8,13 +10,6 @@
 namespace hx::bench {
 
 namespace {
-
-std::wstring SiblingPath(const std::wstring& name) {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + name;
-}
 
 struct TWindowList {
     DWORD Pid;
@@ -53,15 +48,8 @@ bool IsClass(HWND window, const wchar_t* className) {
 
 } // namespace
 
-TCopy::TCopy(const std::wstring& exe, const std::wstring& arguments) {
-    const std::wstring path = SiblingPath(exe);
-    std::wstring commandLine = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    FStart = NowMs();
-    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &FInfo))
-        FInfo = {};
+TCopy::TCopy(const std::wstring& exe, const std::wstring& arguments)
+    : FStart(NowMs()), FInfo(e2e::StartSibling(exe, arguments)) {
 }
 
 TCopy::~TCopy() {

@@ -33,8 +33,8 @@ public:
 
 private:
     template <class F> bool Poll(DWORD ms, F&& done);
+    double FStart = 0; // before FInfo: the clock starts before the process does
     PROCESS_INFORMATION FInfo{};
-    double FStart = 0;
 };
 
 } // namespace hx::bench

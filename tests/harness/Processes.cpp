@@ -25,14 +25,20 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
-TProgram::TProgram(const std::wstring& arguments, const std::wstring& exe) {
+PROCESS_INFORMATION StartSibling(const std::wstring& exe, const std::wstring& arguments) {
     const std::wstring path = SiblingPath(exe);
     std::wstring commandLine = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
     if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &FInfo))
-        FInfo = {};
+                        nullptr, &startup, &info))
+        info = {};
+    return info;
+}
+
+TProgram::TProgram(const std::wstring& arguments, const std::wstring& exe)
+    : FInfo(StartSibling(exe, arguments)) {
 }
 
 TProgram::~TProgram() {

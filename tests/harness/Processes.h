@@ -32,6 +32,9 @@ private:
 
 // A file or folder beside the running test binary.
 std::wstring SiblingPath(const std::wstring& name);
+// Starts a program beside the running one with the command-line tail; a zeroed record when it
+// could not start.
+PROCESS_INFORMATION StartSibling(const std::wstring& exe, const std::wstring& arguments);
 // The program's settings file in this user's application data folder.
 std::filesystem::path SettingsFile();
 // The text of a window, e.g. a dialog's caption.
