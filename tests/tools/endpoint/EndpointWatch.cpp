@@ -8,7 +8,9 @@ namespace hx::endpoint {
 
 namespace {
 
-constexpr DWORD kPollMs = 20;
+// The thread runs inside every process that watches the device, the measured program too: a
+// tenth of a second is quick enough for a program that looks once a second, and costs it little.
+constexpr DWORD kPollMs = 100;
 
 bool SameName(const DeviceState& a, const DeviceState& b) {
     return DeviceName(a) == DeviceName(b);
