@@ -74,22 +74,21 @@ template <class F> bool TCopy::Poll(DWORD ms, F&& done) {
     return false;
 }
 
-bool TCopy::WaitIcon(const wchar_t* ownerClass, DWORD ms) {
+template <class F> bool TCopy::PollWindow(const wchar_t* className, DWORD ms, F&& ready) {
     return Poll(ms, [&] {
         for (HWND window : TopLevelWindows(FInfo.dwProcessId))
-            if (IsClass(window, ownerClass) && ShellKnowsIcon(window))
+            if (IsClass(window, className) && ready(window))
                 return true;
         return false;
     });
 }
 
+bool TCopy::WaitIcon(const wchar_t* ownerClass, DWORD ms) {
+    return PollWindow(ownerClass, ms, ShellKnowsIcon);
+}
+
 bool TCopy::WaitWindow(const wchar_t* className, DWORD ms) {
-    return Poll(ms, [&] {
-        for (HWND window : TopLevelWindows(FInfo.dwProcessId))
-            if (IsClass(window, className) && IsWindowVisible(window))
-                return true;
-        return false;
-    });
+    return PollWindow(className, ms, [](HWND window) { return IsWindowVisible(window) != FALSE; });
 }
 
 bool TCopy::WaitExit(DWORD ms) {

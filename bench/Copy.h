@@ -33,6 +33,8 @@ public:
 
 private:
     template <class F> bool Poll(DWORD ms, F&& done);
+    // Polls until a top-level window of the copy with that class is ready.
+    template <class F> bool PollWindow(const wchar_t* className, DWORD ms, F&& ready);
     double FStart = 0; // before FInfo: the clock starts before the process does
     PROCESS_INFORMATION FInfo{};
 };
