@@ -37,3 +37,11 @@ std::vector<std::wstring> WithAutoHotkeys(const std::vector<std::wstring>& capti
     }
     return result;
 }
+
+int ItemOfAccessKey(const std::vector<std::wstring>& captions, wchar_t key) {
+    const auto wanted = static_cast<wchar_t>(std::towupper(key));
+    for (size_t i = 0; i < captions.size(); ++i)
+        if (wanted != 0 && MarkedKey(captions[i]) == wanted)
+            return static_cast<int>(i);
+    return -1;
+}

@@ -33,6 +33,11 @@ TPopupMenu::TPopupMenu(TComponent* AOwner, bool autoHotkeys)
             if (w >= 1 && w <= FItems.size())
                 FItems[w - 1]->Click();
             return LRESULT(TRUE);
+        case WM_MENUCHAR:
+            // Owner-drawn items keep their captions to themselves: the menu asks for the key.
+            if (const int index = ItemOfAccessKey(FShown, wchar_t(LOWORD(w))); index >= 0)
+                return MAKELRESULT(index, MNC_EXECUTE);
+            break;
         case WM_MEASUREITEM:
             if (auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(l);
                 item->CtlType == ODT_MENU && item->itemData < FShown.size()) {

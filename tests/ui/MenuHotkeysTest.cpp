@@ -21,4 +21,15 @@ TEST(MenuHotkeys, MarksTheFirstFreeLetterOrDigitOfEachCaption) {
         EXPECT_EQ(WithAutoHotkeys(c.in), c.out) << testing::PrintToString(c.in);
 }
 
+TEST(MenuHotkeys, AKeyFindsTheFirstItemItMarks) {
+    const std::vector<std::wstring> shown = {L"&100%", L"-", L"o&ther", L"A&&B", L"&Open"};
+    EXPECT_EQ(ItemOfAccessKey(shown, L'1'), 0);
+    EXPECT_EQ(ItemOfAccessKey(shown, L't'), 2);
+    EXPECT_EQ(ItemOfAccessKey(shown, L'O'), 4);
+    EXPECT_EQ(ItemOfAccessKey(shown, L'&'), -1);
+    EXPECT_EQ(ItemOfAccessKey(shown, L'B'), -1);
+    EXPECT_EQ(ItemOfAccessKey(shown, L'-'), -1);
+    EXPECT_EQ(ItemOfAccessKey(shown, L'\0'), -1);
+}
+
 } // namespace

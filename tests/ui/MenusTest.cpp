@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -112,5 +113,30 @@ TEST_P(MenuLook, ItemsAreDrawnInTheStylesColoursAndStillChosen) {
 
 INSTANTIATE_TEST_SUITE_P(Styles, MenuLook, testing::Values(TMenuCase{true}, TMenuCase{false}),
                          [](const auto& info) { return info.param.Dark ? "Dark" : "System"; });
+
+void CALLBACK TypeFive(HWND, UINT, UINT_PTR, DWORD) {
+    HWND window = nullptr;
+    EnumWindows(FindOpenMenu, LPARAM(&window));
+    if (window)
+        PostMessageW(window, WM_CHAR, L'5', 0);
+}
+
+// Owner-drawn items hide their captions from the system: the access keys must still work.
+TEST(MenuKeys, AnAccessKeyChoosesItsItemInTheDarkStyle) {
+    ASSERT_TRUE(TStyleManager::TrySetStyle(L"Windows10 Dark", false));
+    TPopupMenu menu(nullptr, true);
+    int chosen = -1;
+    for (int percent : {100, 50, 0}) {
+        auto* item = new TMenuItem(&menu);
+        item->Caption = std::to_wstring(percent) + L"%";
+        item->OnClick = [&chosen, percent](TObject*) { chosen = percent; };
+        menu.Add(item);
+    }
+    const UINT_PTR timer = SetTimer(nullptr, 0, 200, TypeFive);
+    menu.Popup(200, 200);
+    KillTimer(nullptr, timer);
+    PumpUntil([&] { return chosen >= 0; }, 1000);
+    EXPECT_EQ(chosen, 50);
+}
 
 } // namespace
