@@ -95,12 +95,21 @@ void TPopupMenu::Popup(int x, int y) {
         SetMenuInfo(menu, &info);
     }
     for (size_t i = 0; i < FShown.size(); ++i) {
-        const UINT kind = FItems[i]->IsSeparator() ? MF_SEPARATOR : MF_STRING;
-        // An owner-drawn item carries its position where a plain one carries its caption.
-        if (drawn)
-            AppendMenuW(menu, kind | MF_OWNERDRAW, i + 1, reinterpret_cast<LPCWSTR>(i));
-        else
-            AppendMenuW(menu, kind, i + 1, FShown[i].c_str());
+        // Drawn items keep their caption too, for screen readers; the drawing finds it by the
+        // position the item carries.
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
+        info.fType = drawn ? MFT_OWNERDRAW : 0;
+        if (FItems[i]->IsSeparator()) {
+            info.fType |= MFT_SEPARATOR;
+        } else {
+            info.fMask |= MIIM_STRING;
+            info.dwTypeData = FShown[i].data();
+        }
+        info.wID = static_cast<UINT>(i + 1);
+        info.dwItemData = i;
+        InsertMenuItemW(menu, static_cast<UINT>(i), TRUE, &info);
     }
     const HWND window = FWindow->Handle();
     // Without the foreground the menu would not close on a click elsewhere.

@@ -15,6 +15,7 @@ namespace {
 struct TSeen {
     int Step = 0;
     std::vector<UINT> Kinds;
+    std::wstring FirstText;       // what a screen reader reads of the first item
     COLORREF Plain = CLR_INVALID; // beside the first item's text
     COLORREF Hot = CLR_INVALID;   // the same place once the item is highlighted
     int BrightPixels = 0;         // text drawn on the first item
@@ -60,6 +61,9 @@ void CALLBACK LookAtMenu(HWND, UINT, UINT_PTR, DWORD) {
             GetMenuItemInfoW(menu, UINT(i), TRUE, &info);
             Seen.Kinds.push_back(info.fType);
         }
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
+        Seen.FirstText = text;
         Seen.Plain = FirstItemMargin(window, menu);
         PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
     } else if (Seen.Step == 1) {
@@ -99,6 +103,7 @@ TEST_P(MenuLook, ItemsAreDrawnInTheStylesColoursAndStillChosen) {
     EXPECT_EQ(clicked, 1);
     ASSERT_EQ(Seen.Kinds.size(), 3u);
     EXPECT_TRUE(Seen.Kinds[1] & MFT_SEPARATOR);
+    EXPECT_EQ(Seen.FirstText, L"50% [ウィンドウ表示]");
     const TStyleColors& colors = TStyleManager::Colors();
     for (UINT kind : Seen.Kinds)
         EXPECT_EQ((kind & MFT_OWNERDRAW) != 0, GetParam().Dark);
