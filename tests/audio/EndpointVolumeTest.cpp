@@ -1,27 +1,17 @@
 #include "audio/EndpointVolume.h"
 #include "audio/Percent.h"
 
-#include "tools/endpoint/ScopedFakeEndpoint.h"
-
-#include <gtest/gtest.h>
-
-#include <objbase.h>
+#include "tools/endpoint/FakeEndpointFixture.h"
 
 using namespace hx::endpoint;
 
 namespace {
 
-class EndpointVolumeTest : public testing::Test {
+class EndpointVolumeTest : public FakeEndpointFixture {
 protected:
-    void SetUp() override {
-        CoInitialize(nullptr);
-        fake = std::make_unique<TScopedFakeEndpoint>();
-        ASSERT_EQ(fake->Registration(), S_OK);
-    }
     void TearDown() override {
         ReleaseAudioEndpoint();
-        fake.reset();
-        CoUninitialize();
+        FakeEndpointFixture::TearDown();
     }
     void Set(float level, bool mute) {
         fake->Access([&](EndpointState& s) {
@@ -31,8 +21,6 @@ protected:
     }
     EndpointState State() { return fake->Snapshot(); }
     const DeviceState& Device(const EndpointState& s) { return s.Devices[DefaultDevice(s)]; }
-
-    std::unique_ptr<TScopedFakeEndpoint> fake;
 };
 
 TEST_F(EndpointVolumeTest, ReadsWholePercentsWithTiesToEven) {

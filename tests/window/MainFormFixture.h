@@ -8,7 +8,7 @@
 #include "ui/Application.h"
 #include "window/Main.h"
 
-#include "tools/endpoint/ScopedFakeEndpoint.h"
+#include "tools/endpoint/FakeEndpointFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +17,14 @@
 #include <filesystem>
 #include <memory>
 
-class MainFormTest : public testing::Test {
+class MainFormTest : public FakeEndpointFixture {
 protected:
     using EndpointState = hx::endpoint::EndpointState;
 
     void SetUp() override {
-        CoInitialize(nullptr);
-        fake = std::make_unique<hx::endpoint::TScopedFakeEndpoint>();
-        ASSERT_EQ(fake->Registration(), S_OK);
+        FakeEndpointFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         Current = fake.get();
         WaveOutApi = {FakeNumDevs, FakeDevCaps};
         app = std::make_unique<TApplication>();
@@ -40,8 +40,7 @@ protected:
         ReleaseAudioEndpoint();
         WaveOutApi = SystemWaveOutApi;
         Current = nullptr;
-        fake.reset();
-        CoUninitialize();
+        FakeEndpointFixture::TearDown();
         std::filesystem::remove_all(Folder);
         SettingsFolder.clear();
     }
@@ -64,7 +63,6 @@ protected:
     int DevicePercent(int index = 0) { return LevelToPercent(State().Devices[index].Level); }
     unsigned Writes() { return State().LevelWrites + State().MuteWrites; }
 
-    std::unique_ptr<hx::endpoint::TScopedFakeEndpoint> fake;
     std::unique_ptr<TApplication> app;
     std::filesystem::path Folder;
 

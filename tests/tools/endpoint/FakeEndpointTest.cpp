@@ -1,6 +1,6 @@
 // The in-process fixture as production code meets it: through CoCreateInstance.
 #include "tools/endpoint/FakeEndpoint.h"
-#include "tools/endpoint/ScopedFakeEndpoint.h"
+#include "tools/endpoint/FakeEndpointFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -18,18 +18,8 @@ using Microsoft::WRL::ComPtr;
 
 namespace {
 
-class FakeEndpointTest : public testing::Test {
+class FakeEndpointTest : public FakeEndpointFixture {
 protected:
-    void SetUp() override {
-        CoInitialize(nullptr);
-        fake = std::make_unique<TScopedFakeEndpoint>();
-        ASSERT_EQ(fake->Registration(), S_OK);
-    }
-    void TearDown() override {
-        fake.reset();
-        CoUninitialize();
-    }
-
     static ComPtr<IMMDeviceEnumerator> Enumerator() {
         ComPtr<IMMDeviceEnumerator> enumerator;
         EXPECT_EQ(CoCreateInstance(kClsidMMDeviceEnumerator, nullptr, CLSCTX_INPROC_SERVER,
@@ -77,8 +67,6 @@ protected:
             }
         });
     }
-
-    std::unique_ptr<TScopedFakeEndpoint> fake;
 };
 
 TEST_F(FakeEndpointTest, CoCreateInstanceYieldsTheFixtureState) {
