@@ -1,5 +1,6 @@
 // Popup menus in the dark style draw their items in its colours; the system look leaves the
 // drawing to the system. Either way the chosen item's handler runs.
+#include "harness/OpenMenu.h"
 #include "harness/Pump.h"
 #include "ui/Menus.h"
 #include "ui/Styles.h"
@@ -22,16 +23,6 @@ struct TSeen {
 };
 TSeen Seen;
 
-BOOL CALLBACK FindOpenMenu(HWND w, LPARAM p) {
-    wchar_t name[16] = {};
-    GetClassNameW(w, name, 16);
-    if (wcscmp(name, L"#32768") == 0 && IsWindowVisible(w)) {
-        *reinterpret_cast<HWND*>(p) = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // A point at the right end of the first item, where no text reaches.
 COLORREF FirstItemMargin(HWND window, HMENU menu) {
     RECT item{};
@@ -48,8 +39,7 @@ COLORREF FirstItemMargin(HWND window, HMENU menu) {
 }
 
 void CALLBACK LookAtMenu(HWND, UINT, UINT_PTR, DWORD) {
-    HWND window = nullptr;
-    EnumWindows(FindOpenMenu, LPARAM(&window));
+    const HWND window = hx::e2e::OpenMenu();
     if (!window)
         return;
     const auto menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
@@ -120,8 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Styles, MenuLook, testing::Values(TMenuCase{true}, TMen
                          [](const auto& info) { return info.param.Dark ? "Dark" : "System"; });
 
 void CALLBACK TypeFive(HWND, UINT, UINT_PTR, DWORD) {
-    HWND window = nullptr;
-    EnumWindows(FindOpenMenu, LPARAM(&window));
+    const HWND window = hx::e2e::OpenMenu();
     if (window)
         PostMessageW(window, WM_CHAR, L'5', 0);
 }

@@ -1,11 +1,13 @@
 #pragma once
 // What end-to-end tests of the window share: waiting, finding its parts, and input through the
 // system's queue.
+#include "harness/OpenMenu.h"
 #include "harness/Processes.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <utility>
 
 namespace hx::e2e {
 
@@ -17,6 +19,25 @@ inline bool Within(DWORD ms, const std::function<bool()>& condition) {
         Sleep(50);
     }
     return true;
+}
+
+// The main window of a copy once it shows; null when it does not within some seconds.
+inline HWND ShownMainForm(TProgram& copy) {
+    const HWND form = copy.FindWindowOfClass(L"TMainForm", 10000);
+    return form && Within(3000, [&] { return IsWindowVisible(form) != FALSE; }) ? form : nullptr;
+}
+
+// Where a window's top-left corner is on the screen, comparable in one expectation.
+inline std::pair<long, long> TopLeft(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {r.left, r.top};
+}
+
+// Moves a window as a drag would end, and lets the copy take the move in.
+inline void PlaceWindow(HWND window, int left, int top) {
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Sleep(300);
 }
 
 inline BOOL CALLBACK FindPercentLabel(HWND w, LPARAM p) {
@@ -32,22 +53,6 @@ inline HWND VolumeLabel(HWND form) {
     HWND label = nullptr;
     EnumChildWindows(form, FindPercentLabel, LPARAM(&label));
     return label;
-}
-
-inline BOOL CALLBACK FindMenu(HWND w, LPARAM p) {
-    wchar_t name[16] = {};
-    GetClassNameW(w, name, 16);
-    if (wcscmp(name, L"#32768") == 0 && IsWindowVisible(w)) {
-        *reinterpret_cast<HWND*>(p) = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-inline HWND OpenMenu() {
-    HWND menu = nullptr;
-    EnumWindows(FindMenu, LPARAM(&menu));
-    return menu;
 }
 
 // The cursor moved to a screen point as a mouse would move it.

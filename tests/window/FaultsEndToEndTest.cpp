@@ -243,15 +243,10 @@ TEST_F(FaultsEndToEnd, AReadOnlySettingsFileIsReadAndLeftAsItWas) {
     PutSettings(SeededSettings);
     ASSERT_TRUE(SetFileAttributesW(SettingsFile().c_str(), FILE_ATTRIBUTE_READONLY));
     TProgram copy(L"/w");
-    const HWND form = copy.FindWindowOfClass(L"TMainForm", 10000);
+    const HWND form = ShownMainForm(copy);
     ASSERT_TRUE(form);
-    ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
-    RECT r{};
-    GetWindowRect(form, &r);
-    EXPECT_EQ(r.left, 260);
-    EXPECT_EQ(r.top, 150);
-    SetWindowPos(form, nullptr, 300, 210, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Sleep(300);
+    EXPECT_EQ(TopLeft(form), (std::pair<long, long>{260, 150}));
+    PlaceWindow(form, 300, 210);
     ExpectClosesCleanly(copy);
     EXPECT_EQ(GetSettings(), SeededSettings);
     EXPECT_EQ(GetFileAttributesW(SettingsFile().c_str()) & FILE_ATTRIBUTE_READONLY,

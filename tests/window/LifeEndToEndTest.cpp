@@ -114,31 +114,24 @@ TEST_F(LifeEndToEnd, ThePositionWrittenAtCloseIsReadAtTheNextStart) {
     std::filesystem::remove(SettingsFile());
     {
         TProgram first(L"/w");
-        const HWND form = first.FindWindowOfClass(L"TMainForm", 10000);
+        const HWND form = ShownMainForm(first);
         ASSERT_TRUE(form);
-        ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
-        SetWindowPos(form, nullptr, 240, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        Sleep(300);
+        PlaceWindow(form, 240, 170);
         EXPECT_TRUE(first.Running()); // "/w" does not close by itself
         ASSERT_TRUE(first.Close());
     }
     ASSERT_TRUE(std::filesystem::exists(SettingsFile()));
     TProgram second(L"/w");
-    const HWND form = second.FindWindowOfClass(L"TMainForm", 10000);
+    const HWND form = ShownMainForm(second);
     ASSERT_TRUE(form);
-    ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
-    RECT r{};
-    GetWindowRect(form, &r);
-    EXPECT_EQ(r.left, 240);
-    EXPECT_EQ(r.top, 170);
+    EXPECT_EQ(TopLeft(form), (std::pair<long, long>{240, 170}));
     EXPECT_TRUE(second.Close());
 }
 
 TEST_F(LifeEndToEnd, MinimisingHidesToTheTrayAndTheTrayMenusFirstItemBringsTheWindowBack) {
     TProgram copy(L"/w");
-    const HWND form = copy.FindWindowOfClass(L"TMainForm", 10000);
+    const HWND form = ShownMainForm(copy);
     ASSERT_TRUE(form);
-    ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
     PostMessageW(form, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(Within(3000, [&] { return !IsWindowVisible(form); }));
     Sleep(500);
