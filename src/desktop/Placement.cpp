@@ -61,9 +61,11 @@ void PlaceWindow(HWND window, std::int32_t mode) {
     MoveWindow(window, b.Left, b.Top, b.Width, b.Height, TRUE);
 }
 
+BOOL(WINAPI* EnumDisplayMonitorsApi)(HDC, LPCRECT, MONITORENUMPROC, LPARAM) = EnumDisplayMonitors;
+
 std::int32_t GetWindowMonitorIndex(HWND window) {
     std::vector<const void*> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    EnumDisplayMonitorsApi(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
     return LastMatchingMonitorIndex(
         monitors, [window] { return MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST); });
 }

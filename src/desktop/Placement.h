@@ -19,3 +19,5 @@ void EnsureWindowOnScreen(HWND window);
 void PlaceWindow(HWND window, std::int32_t mode);
 // The index, in enumeration order, of the monitor nearest to the window; 0 when none matches.
 std::int32_t GetWindowMonitorIndex(HWND window);
+// How the monitor index lists the monitors; tests put more of them in front.
+extern BOOL(WINAPI* EnumDisplayMonitorsApi)(HDC, LPCRECT, MONITORENUMPROC, LPARAM);

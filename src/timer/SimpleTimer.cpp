@@ -81,7 +81,10 @@ bool TSimpleTimer::Arm() {
         return false;
     if (FEnabled)
         Disarm(true);
-    if (!SimpleTimerSetTimer(Handler->WindowHandle(), FId, FInterval, nullptr))
+    // Without the shared window SetTimer would make a thread timer under another identifier,
+    // one that KillTimer never finds: it would tick on for good.
+    const HWND window = Handler->WindowHandle();
+    if (!window || !SimpleTimerSetTimer(window, FId, FInterval, nullptr))
         return false;
     FEnabled = true;
     ++Handler->ActiveCount;

@@ -108,7 +108,10 @@ void TTrayIcon::SetIcon(HICON picture) {
 }
 
 void TTrayIcon::SetIconList(TImageList* list) {
+    RemoveFreeNotification(FIconList);
     FIconList = list;
+    // A list of another owner's would otherwise go without a word to the icon.
+    FreeNotification(list);
     SetIconIndex(0);
 }
 
@@ -157,8 +160,12 @@ void TTrayIcon::CycleTimerTick(TObject*) {
     const int count = FIconList->Count();
     AssignPicture(FIconList->GetIcon(FIconIndex));
     TrayModify();
+    const UINT id = FIconID;
     DoCycle(FIconIndex + 1 < count ? FIconIndex + 1 : 0);
-    SetIconIndex(FIconIndex < count - 1 ? FIconIndex + 1 : 0);
+    // The handler may have freed the icon or taken its list away.
+    if (!Alive(id) || !FIconList)
+        return;
+    SetIconIndex(FIconIndex < FIconList->Count() - 1 ? FIconIndex + 1 : 0);
 }
 
 void TTrayIcon::SetWantEnterExitEvents(bool value) {
@@ -177,11 +184,12 @@ void TTrayIcon::Loaded() {
 }
 
 void TTrayIcon::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
     if (Operation != opRemove || !AComponent)
         return;
     if (AComponent == FIconList)
         SetIconList(nullptr);
-    if (PopupMenu && dynamic_cast<TComponent*>(PopupMenu) == AComponent)
+    if (AComponent == PopupMenu)
         PopupMenu = nullptr;
 }
 

@@ -2,6 +2,7 @@
 // A notification-area icon: its shell record, picture and tooltip, mouse events with click
 // and enter/exit detection, the application's main window, and balloon notifications.
 #include "ui/Component.h"
+#include "ui/Menus.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -26,22 +27,9 @@ enum TBehavior { bhWin95, bhWin2000 };
 enum TBalloonHintIcon { bitNone, bitInfo, bitWarning, bitError, bitCustom };
 // Seconds, 10 to 60.
 using TBalloonHintTimeOut = std::uint8_t;
-enum TOperation { opInsert, opRemove };
 
 using TCycleEvent = std::function<void(TObject* Sender, int NextIndex)>;
 using TStartupEvent = std::function<void(TObject* Sender, bool& ShowMainForm)>;
-
-// What the icon needs of a popup menu; the toolkit's popup menu provides it.
-class TTrayPopupMenu {
-public:
-    virtual ~TTrayPopupMenu() = default;
-    virtual bool AutoPopup() const = 0;
-    virtual void SetPopupComponent(TComponent* component) = 0;
-    // Shows the menu at a screen point and returns once it has closed.
-    virtual void Popup(int X, int Y) = 0;
-    // Clicks the top-level item of lowest index marked as the default one, if any.
-    virtual void ClickDefaultItem() = 0;
-};
 
 // The shell's icon record up to the balloon icon kind, as the shell's version 2 knows it.
 union TTimeoutOrVersion {
@@ -110,8 +98,8 @@ public:
     ~TTrayIcon() override;
 
     void Loaded() override;
-    // The toolkit's removal notice: a removed image list or menu is forgotten.
-    void Notification(TComponent* AComponent, TOperation Operation);
+    // A removed image list or menu is forgotten.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     TImageList* IconList() const { return FIconList; }
     void SetIconList(TImageList* list);
@@ -141,7 +129,7 @@ public:
     bool Enabled = true;
     bool LeftPopup = false;
     bool MinimizeToTray = false;
-    TTrayPopupMenu* PopupMenu = nullptr;
+    TPopupMenu* PopupMenu = nullptr;
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

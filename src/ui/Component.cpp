@@ -12,10 +12,37 @@ TComponent::~TComponent() {
     // Newest first, so a component never outlives one it was built on.
     while (!FComponents.empty())
         delete FComponents.back();
-    if (FOwner) {
-        auto& siblings = FOwner->FComponents;
-        siblings.erase(std::find(siblings.begin(), siblings.end(), this));
+    while (!FFreeNotifies.empty()) {
+        TComponent* other = FFreeNotifies.back();
+        FFreeNotifies.pop_back();
+        std::erase(other->FFreeNotifies, this);
+        other->Notification(this, opRemove);
     }
+    if (FOwner) {
+        std::erase(FOwner->FComponents, this);
+        FOwner->Notification(this, opRemove);
+    }
+}
+
+void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
+    // By index: a component told of a removal may itself make or free siblings.
+    for (size_t i = 0; i < FComponents.size(); ++i)
+        FComponents[i]->Notification(AComponent, Operation);
+}
+
+void TComponent::FreeNotification(TComponent* component) {
+    if (!component || component == this ||
+        std::find(FFreeNotifies.begin(), FFreeNotifies.end(), component) != FFreeNotifies.end())
+        return;
+    FFreeNotifies.push_back(component);
+    component->FFreeNotifies.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* component) {
+    if (!component)
+        return;
+    std::erase(FFreeNotifies, component);
+    std::erase(component->FFreeNotifies, this);
 }
 
 TComponent* TComponent::FindComponent(std::wstring_view name) const {

@@ -171,6 +171,22 @@ void TForm::SnapWhileDragged(WINDOWPOS& pos) const {
 
 RECT TForm::WindowRect() const {
     RECT r{};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    // An iconic window's own rectangle is the system's parking place far off every screen; the
+    // place it comes back to is its restored one, which the system keeps relative to the work
+    // area of its monitor.
+    if (IsIconic(Handle()) && GetWindowPlacement(Handle(), &placement)) {
+        r = placement.rcNormalPosition;
+        if (!(GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+            MONITORINFO info{};
+            info.cbSize = sizeof(info);
+            GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info);
+            OffsetRect(&r, info.rcWork.left - info.rcMonitor.left,
+                       info.rcWork.top - info.rcMonitor.top);
+        }
+        return r;
+    }
     GetWindowRect(Handle(), &r);
     return r;
 }
@@ -186,6 +202,19 @@ void TForm::SetLeft(int value) {
 }
 void TForm::SetTop(int value) {
     MoveTo(Left(), value);
+}
+
+int TForm::ClientHeight() const {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    return client.bottom;
+}
+
+void TForm::SetClientHeight(int value) {
+    const RECT w = WindowRect();
+    SetWindowPos(Handle(), nullptr, 0, 0, w.right - w.left,
+                 w.bottom - w.top - ClientHeight() + value,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::MoveTo(int left, int top) {

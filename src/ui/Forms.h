@@ -38,6 +38,9 @@ public:
     int Top() const;
     void SetLeft(int value);
     void SetTop(int value);
+    // In pixels; the window keeps its place and width.
+    int ClientHeight() const;
+    void SetClientHeight(int value);
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;

@@ -76,6 +76,25 @@ void TPopupMenu::Remove(TMenuItem* item) {
     item->FMenu = nullptr;
 }
 
+void TPopupMenu::SetPopupComponent(TComponent* component) {
+    RemoveFreeNotification(FPopupComponent);
+    FPopupComponent = component;
+    FreeNotification(component);
+}
+
+void TPopupMenu::ClickDefaultItem() {
+    const auto it = std::find_if(FItems.begin(), FItems.end(),
+                                 [](const TMenuItem* item) { return item->Default; });
+    if (it != FItems.end())
+        (*it)->Click();
+}
+
+void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FPopupComponent)
+        FPopupComponent = nullptr;
+}
+
 std::vector<std::wstring> TPopupMenu::ShownCaptions() const {
     std::vector<std::wstring> captions;
     for (const TMenuItem* item : FItems)
@@ -99,8 +118,9 @@ void TPopupMenu::Popup(int x, int y) {
         // position the item carries.
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
-        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA | MIIM_STATE;
         info.fType = drawn ? MFT_OWNERDRAW : 0;
+        info.fState = FItems[i]->Default ? MFS_DEFAULT : 0;
         if (FItems[i]->IsSeparator()) {
             info.fType |= MFT_SEPARATOR;
         } else {

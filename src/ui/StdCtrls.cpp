@@ -44,7 +44,7 @@ LRESULT TCheckBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 TLabel::TLabel(TComponent* AOwner, TWinControl* parent, const TLabelParams& params)
-    : TWinControl(AOwner) {
+    : TWinControl(AOwner), FAutoHeight(params.AutoHeight) {
     FDrawFlags = (params.Alignment == TAlignment::RightJustify ? DT_RIGHT : DT_LEFT) |
                  (params.CenterVertically ? DT_VCENTER | DT_SINGLELINE : 0) |
                  (params.ShowAccelChar ? 0 : DT_NOPREFIX);
@@ -62,6 +62,26 @@ void TLabel::SetCaption(const std::wstring& caption) {
         return;
     SetText(caption);
     InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+int TLabel::Bottom() const {
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    MapWindowPoints(nullptr, GetParent(Handle()), reinterpret_cast<POINT*>(&r), 2);
+    return r.bottom;
+}
+
+void TLabel::FitHeightTo(HFONT font) {
+    const HDC dc = GetDC(Handle());
+    const HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, metrics.tmHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TLabel::Paint() {
@@ -123,6 +143,8 @@ LRESULT TLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_SETFONT:
+        if (FAutoHeight)
+            FitHeightTo(HFONT(wParam));
         InvalidateRect(Handle(), nullptr, TRUE);
         return 0;
     }

@@ -32,6 +32,7 @@ struct TLabelParams {
     TAlignment Alignment = TAlignment::LeftJustify;
     bool CenterVertically = false; // one line, centred in the height
     bool ShowAccelChar = true;     // false: "&" is shown as a character
+    bool AutoHeight = false;       // the height is one line of the label's font
 };
 
 // A text label drawn by the toolkit in the style's colours; it never takes the focus.
@@ -40,6 +41,8 @@ public:
     TLabel(TComponent* AOwner, TWinControl* parent, const TLabelParams& params);
 
     void SetCaption(const std::wstring& caption);
+    // The bottom edge in the parent's client pixels.
+    int Bottom() const;
 
     TNotifyEvent OnClick;
     TMouseEvent OnMouseDown;
@@ -50,5 +53,7 @@ protected:
 private:
     void Paint();
     void DoMouseDown(TMouseButton button, LPARAM lParam);
+    void FitHeightTo(HFONT font);
     UINT FDrawFlags;
+    bool FAutoHeight;
 };

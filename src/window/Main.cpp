@@ -33,11 +33,17 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner, MainFormParams()) {
 }
 
 void TMainForm::ApplyVolume() {
+    if (MUnreadVol && MVol != *MUnreadVol)
+        MUnreadVol.reset();
     MVol = std::clamp(MVol, 0, 100);
+    if (MUnreadVol)
+        MUnreadVol = MVol;
     const bool muted = CHKMute->Checked();
     if (GetEndpointVolume() != MVol || GetEndpointMute() != muted) {
         SetEndpointMute(muted);
-        SetEndpointVolume(MVol);
+        // Writing the clamped failed read would set the device to 0%.
+        if (!MUnreadVol)
+            SetEndpointVolume(MVol);
     }
     const std::wstring percent = IntToStr(MVol) + L"%";
     UpDown->SetPosition(MVol);

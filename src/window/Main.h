@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // How the device-name label launches the sound programs; tests put a recorder here.
@@ -48,6 +49,9 @@ public:
     std::array<TMenuItem*, 11> MPPVol{};
     // The target volume in percent; any integer may stand here until ApplyVolume clamps it.
     int MVol = 0;
+    // Set while MVol still holds what a failed level read at start left in it: no level was
+    // asked for, so none is written until something sets another target.
+    std::optional<int> MUnreadVol;
     THintWindow* MHintWindow = nullptr;
     // Where the tray menu was last opened by a right press, for re-opening it after a step.
     POINT MPopUpP{};

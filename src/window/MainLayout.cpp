@@ -34,9 +34,10 @@ const wchar_t KeyHelpText[] = L"\r\n  ↑:+1 ↓:-1 →:+10 ←:-10\r\n  Home:10
 void TMainForm::CreateLayout() {
     SetFont(Tahoma(12));
     Panel = Named(new TPanel(this, this, {0, 0, 167, 42}), L"Panel");
-    LabelName = Named(
-        new TLabel(this, this, {L"", {0, 107, 167, 121}, TAlignment::LeftJustify, false, false}),
-        L"LabelName");
+    LabelName =
+        Named(new TLabel(this, this,
+                         {L"", {0, 107, 167, 121}, TAlignment::LeftJustify, false, false, true}),
+              L"LabelName");
     LabelName->SetFont(Tahoma(12));
     LabelHint = Named(
         new TLabel(this, this, {L"", {0, 42, 167, 107}, TAlignment::LeftJustify, false, false}),

@@ -41,6 +41,9 @@ void TMainForm::FormCreate(TObject*) {
     EnsureWindowOnScreen(Handle());
     const std::wstring menuFace = MenuFontName();
     SetFontFace(*LabelName, menuFace);
+    // The menu face may need more height than the designed strip; the window shows it whole.
+    if (LabelName->Bottom() > ClientHeight())
+        SetClientHeight(LabelName->Bottom());
     MAudioName = GetDefaultOutputName();
     LabelName->SetCaption(MAudioName);
     SetFontFace(*CHKMute, menuFace);
@@ -48,6 +51,8 @@ void TMainForm::FormCreate(TObject*) {
     TrayIcon->SetIconVisible(false);
     TimerClose->SetEnabled(false);
     MVol = GetEndpointVolume();
+    if (MVol < 0)
+        MUnreadVol = MVol;
     CHKMute->SetChecked(GetEndpointMute());
     TimerChkVol->SetEnabled(true);
     ApplyCommandLine();

@@ -90,10 +90,21 @@ TEST(PlacementWine, ModesMoveWithinTheAreaAndUndefinedModesRepaintInPlace) {
     }
 }
 
-TEST(PlacementWine, SingleMonitorIndexIsZero) {
+// The desktop's monitors behind two that no window is ever on.
+BOOL WINAPI TwoMonitorsFirst(HDC dc, LPCRECT clip, MONITORENUMPROC proc, LPARAM data) {
+    for (const UINT_PTR stranger : {0x7001u, 0x7002u})
+        proc(reinterpret_cast<HMONITOR>(stranger), dc, nullptr, data);
+    return EnumDisplayMonitors(dc, clip, proc, data);
+}
+
+TEST(PlacementWine, TheMonitorIndexIsThePlaceOfTheWindowsMonitorInTheList) {
     TTestWindow window(WS_POPUP, 5000, 5000, 300, 200);
     EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 1);
     EXPECT_EQ(GetWindowMonitorIndex(window.Handle()), 0);
+    EnumDisplayMonitorsApi = TwoMonitorsFirst;
+    const std::int32_t index = GetWindowMonitorIndex(window.Handle());
+    EnumDisplayMonitorsApi = EnumDisplayMonitors;
+    EXPECT_EQ(index, 2) << "the nearest monitor, off-screen windows included";
 }
 
 } // namespace

@@ -251,6 +251,41 @@ TEST(SimpleTimerService, FailedSetTimerLeavesTheTimerIdle) {
     EXPECT_EQ(TicksWithin(c, 150), 0);
 }
 
+// Refuses every window the thread would make while it is installed.
+struct TNoWindows {
+    static LRESULT CALLBACK Refuse(int code, WPARAM w, LPARAM l) {
+        return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, w, l);
+    }
+    HHOOK hook = SetWindowsHookExW(WH_CBT, Refuse, nullptr, GetCurrentThreadId());
+    ~TNoWindows() { UnhookWindowsHookEx(hook); }
+};
+
+int SetTimerCalls = 0;
+UINT_PTR WINAPI CountedSetTimer(HWND w, UINT_PTR id, UINT ms, TIMERPROC proc) {
+    ++SetTimerCalls;
+    return SetTimer(w, id, ms, proc);
+}
+
+TEST(SimpleTimerService, WithoutItsWindowNoTimerIsSetOrTicks) {
+    ASSERT_EQ(TimerHandler(), nullptr);
+    std::unique_ptr<TSimpleTimer> timer;
+    {
+        TNoWindows refuse;
+        ASSERT_NE(refuse.hook, nullptr);
+        timer = std::make_unique<TSimpleTimer>(20, nullptr);
+    }
+    ASSERT_EQ(TimerHandler()->WindowHandle(), nullptr);
+    Counted c;
+    timer->SetOnTimer(c.Event());
+    SetTimerCalls = 0;
+    SimpleTimerSetTimer = CountedSetTimer;
+    timer->SetEnabled(true);
+    SimpleTimerSetTimer = SetTimer;
+    EXPECT_EQ(SetTimerCalls, 0);
+    EXPECT_FALSE(timer->Enabled());
+    EXPECT_EQ(TicksWithin(c, 100), 0);
+}
+
 TEST(SimpleTimerService, DestroyingARunningTimerKillsItsSystemTimer) {
     TSimpleTimer keeper;
     auto* running = new TSimpleTimer(30, nullptr);

@@ -1,5 +1,7 @@
 // The shared window's callback table, clicks and double-clicks, enter and exit, the popup.
 #include "TrayFixture.h"
+#include "harness/OpenMenu.h"
+#include "ui/Menus.h"
 
 namespace {
 
@@ -191,8 +193,9 @@ TEST_F(TrayTest, DisabledIconRecordsNoMovement) {
     EXPECT_EQ(log.Take(), "Enter; Exit");
 }
 
-class FakeMenu : public TTrayPopupMenu {
+class FakeMenu : public TPopupMenu {
 public:
+    FakeMenu() : TPopupMenu(nullptr, false) {}
     bool autoPopup = true;
     TComponent* component = nullptr;
     std::vector<POINT> shown;
@@ -238,6 +241,53 @@ TEST_F(TrayTest, DoubleClickChoosesTheMenuDefaultUnlessTheLeftButtonOpensIt) {
     icon.LeftPopup = true;
     Callback(icon, WM_LBUTTONDBLCLK);
     EXPECT_EQ(menu.defaultClicks, 1);
+}
+
+// Notes whether a menu is on screen a moment after the test's thread enters a modal loop,
+// and ends that menu.
+struct TMenuWatch {
+    static inline bool seen = false;
+    static void CALLBACK Look(HWND, UINT, UINT_PTR id, DWORD) {
+        if (hx::e2e::OpenMenu()) {
+            seen = true;
+            KillTimer(nullptr, id);
+            EndMenu();
+        }
+    }
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, Look);
+    ~TMenuWatch() { KillTimer(nullptr, timer); }
+};
+
+TEST_F(TrayTest, TheToolkitMenuOpensOnARightPressAndGivesItsDefaultToADoubleClick) {
+    TProbeIcon icon(app.get());
+    TPopupMenu menu(app.get(), false);
+    std::string clicked;
+    for (const wchar_t* caption : {L"a", L"b", L"c"}) {
+        auto* item = new TMenuItem(&menu);
+        item->Caption = caption;
+        item->Default = caption[0] != L'a';
+        item->OnClick = [&clicked, caption](TObject*) { clicked += char(caption[0]); };
+        menu.Add(item);
+    }
+    icon.PopupMenu = &menu;
+    Callback(icon, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(clicked, "b") << "the first default item, once";
+
+    TMenuWatch::seen = false;
+    {
+        TMenuWatch watch;
+        Callback(icon, WM_RBUTTONDOWN);
+    }
+    EXPECT_TRUE(TMenuWatch::seen);
+    EXPECT_EQ(menu.PopupComponent(), &icon);
+    EXPECT_EQ(hx::e2e::OpenMenu(), nullptr);
+
+    // A menu that goes first leaves the icon without one.
+    {
+        TPopupMenu shortLived(app.get(), false);
+        icon.PopupMenu = &shortLived;
+    }
+    EXPECT_EQ(icon.PopupMenu, nullptr);
 }
 
 TEST_F(TrayTest, CallbacksForIconsThatAreGoneAreIgnored) {

@@ -74,9 +74,9 @@ TEST_F(TrayTest, IconIndexFollowsTheImageList) {
     icon.SetIconList(MakeList(3));
     EXPECT_EQ(icon.IconIndex(), 0);
 
-    // A removed list leaves index 0 and the last picture.
+    // A freed list leaves index 0 and the last picture.
     icon.SetIconIndex(2);
-    icon.Notification(icon.IconList(), opRemove);
+    delete icon.IconList();
     EXPECT_EQ(icon.IconList(), nullptr);
     EXPECT_EQ(icon.IconIndex(), 0);
     EXPECT_NE(icon.IconData.hIcon, nullptr);
@@ -111,6 +111,45 @@ TEST_F(TrayTest, TooltipIsCutAt126AndEmptyWithoutShowHint) {
     EXPECT_EQ(icon.IconData.szTip[0], L'\0');
     EXPECT_EQ(icon.Hint().size(), 129u);
     EXPECT_EQ(FakeShell::Messages(), (Calls{NIM_MODIFY, NIM_MODIFY, NIM_MODIFY}));
+}
+
+TEST_F(TrayTest, AFreedListOfAnyOwnerIsForgottenAndAGoneIconIsNotTold) {
+    TProbeIcon icon(app.get());
+    auto* foreign = new TImageList(nullptr);
+    icon.SetIconList(foreign);
+    delete foreign;
+    EXPECT_EQ(icon.IconList(), nullptr);
+
+    // A list that outlives its icon frees without reaching it.
+    auto* list = new TImageList(nullptr);
+    auto* gone = new TProbeIcon(app.get());
+    gone->SetIconList(list);
+    delete gone;
+    delete list;
+
+    // A list the icon let go of no longer reaches it either.
+    auto* first = new TImageList(nullptr);
+    icon.SetIconList(first);
+    icon.SetIconList(MakeList(3));
+    delete first;
+    EXPECT_NE(icon.IconList(), nullptr);
+}
+
+TEST_F(TrayTest, ACycleHandlerMayFreeItsIcon) {
+    auto* icon = new TProbeIcon(app.get());
+    icon->SetIconList(MakeList(3));
+    bool freed = false;
+    std::size_t callsAtFree = 0;
+    icon->OnCycle = [&](TObject* sender, int) {
+        delete static_cast<TTrayIcon*>(sender);
+        freed = true;
+        callsAtFree = FakeShell::calls.size();
+    };
+    icon->SetCycleInterval(20);
+    icon->SetCycleIcons(true);
+    ASSERT_TRUE(PumpUntil([&] { return freed; }));
+    PumpFor(60);
+    EXPECT_EQ(FakeShell::calls.size(), callsAtFree) << "nothing reaches the shell for a freed icon";
 }
 
 TEST_F(TrayTest, CyclingStepsThroughTheList) {

@@ -117,7 +117,8 @@ TEST_F(LifeEndToEnd, ThePositionWrittenAtCloseIsReadAtTheNextStart) {
         const HWND form = ShownMainForm(first);
         ASSERT_TRUE(form);
         PlaceWindow(form, 240, 170);
-        EXPECT_TRUE(first.Running()); // "/w" does not close by itself
+        // Longer than a one-shot copy's close timer, which runs from creation on.
+        EXPECT_FALSE(first.WaitExit(1500)) << "\"/w\" does not close by itself";
         ASSERT_TRUE(first.Close());
     }
     ASSERT_TRUE(std::filesystem::exists(SettingsFile()));

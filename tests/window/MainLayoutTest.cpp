@@ -1,6 +1,9 @@
 // The window as a person sees it: controls, menus, captions, fonts and the key help.
 #include "window/MainFormFixture.h"
 
+#include <algorithm>
+#include <cwchar>
+
 namespace {
 
 RECT ClientRectIn(const TWinControl* control, HWND parent) {
@@ -19,16 +22,15 @@ TEST_F(MainFormTest, ControlsSitWhereTheLayoutPutsThem) {
     RECT client;
     GetClientRect(form->Handle(), &client);
     EXPECT_EQ(client.right, ScaleFrom96(167));
-    EXPECT_EQ(client.bottom, ScaleFrom96(121));
     const HWND panel = form->Panel->Handle();
     struct Case {
         const TWinControl* control;
         HWND parent;
         RECT at96;
     };
+    // The device name's height follows its font (tested below).
     const Case cases[] = {
         {form->Panel, form->Handle(), {0, 0, 167, 42}},
-        {form->LabelName, form->Handle(), {0, 107, 167, 121}},
         {form->LabelHint, form->Handle(), {0, 42, 167, 107}},
         {form->LabelVol, panel, {3, 3, 73, 39}},
         {form->CHKMute, panel, {107, 0, 167, 42}},
@@ -140,9 +142,57 @@ TEST_F(MainFormTest, KeyHelpAndDeviceNameAreFilledAtCreation) {
     EXPECT_EQ(form->LabelName->Text(), form->MAudioName);
 }
 
+// The system's menu font under another face while it lives; the test prefix's is Tahoma, the
+// face of the rest of the window, which would hide which control took which face.
+class TScopedMenuFace {
+public:
+    explicit TScopedMenuFace(const wchar_t* face) {
+        FSaved.cbSize = sizeof(FSaved);
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(FSaved), &FSaved, 0);
+        NONCLIENTMETRICSW changed = FSaved;
+        wcsncpy(changed.lfMenuFont.lfFaceName, face, LF_FACESIZE - 1);
+        SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(changed), &changed, 0);
+    }
+    ~TScopedMenuFace() {
+        SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(FSaved), &FSaved, 0);
+    }
+
+private:
+    NONCLIENTMETRICSW FSaved{};
+};
+
+int LineHeight(HFONT font) {
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return metrics.tmHeight;
+}
+
+TEST_F(MainFormTest, DeviceNameTakesTheHeightOfItsFontAndTheWindowShowsItWhole) {
+    for (const wchar_t* face : {L"Tahoma", L"IPAPGothic"}) {
+        TScopedMenuFace menu(face);
+        TMainForm* form = Create();
+        const RECT r = ClientRectIn(form->LabelName, form->Handle());
+        const int line = LineHeight(form->LabelName->FontHandle());
+        EXPECT_EQ(r.top, ScaleFrom96(107)) << testing::PrintToString(face);
+        EXPECT_EQ(r.bottom - r.top, line) << testing::PrintToString(face);
+        RECT client;
+        GetClientRect(form->Handle(), &client);
+        EXPECT_EQ(client.bottom, std::max<LONG>(ScaleFrom96(121), r.bottom))
+            << testing::PrintToString(face);
+        delete form;
+        app->MainForm = nullptr;
+    }
+}
+
 TEST_F(MainFormTest, OnlyDeviceNameAndMuteBoxTakeTheMenuFace) {
+    const std::wstring menuFace = L"IPAPGothic";
+    TScopedMenuFace menu(menuFace.c_str());
+    ASSERT_EQ(MenuFontName(), menuFace);
     TMainForm* form = Create();
-    const std::wstring menuFace = MenuFontName();
     EXPECT_EQ(form->LabelName->Font().Name, menuFace);
     EXPECT_EQ(form->CHKMute->Font().Name, menuFace);
     EXPECT_TRUE(form->CHKMute->Font().Bold);

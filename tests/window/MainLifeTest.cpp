@@ -51,6 +51,42 @@ TEST_F(MainFormTest, ToggleUnmutesAMutedDevice) {
     EXPECT_FALSE(State().Devices[0].Mute);
 }
 
+TEST_F(MainFormTest, ALevelThatCannotBeReadIsNeverWrittenBack) {
+    struct {
+        std::vector<std::wstring> params;
+        unsigned levelWrites;
+        float level; // what the device holds afterwards
+        unsigned muteWrites;
+    } const cases[] = {
+        {{}, 0, 2.0f, 0},      {{L"/w"}, 0, 2.0f, 0},  {{L"/m"}, 0, 2.0f, 1}, {{L"/t"}, 0, 2.0f, 1},
+        {{L"/n"}, 0, 2.0f, 0}, {{L"abc"}, 0, 2.0f, 0}, {{L"30"}, 1, 0.3f, 0}, {{L"0"}, 1, 0.0f, 0},
+    };
+    for (const auto& c : cases) {
+        const std::wstring label = c.params.empty() ? L"(none)" : c.params[0];
+        // A level out of range is what a device that does not answer its reads gives.
+        fake->Access([](EndpointState& s) {
+            s = {};
+            hx::endpoint::ResetEndpointState(s);
+            s.Devices[0].Level = 2.0f;
+        });
+        app->Params = c.params;
+        auto* form = app->CreateForm<TMainForm>();
+        const EndpointState after = State();
+        EXPECT_EQ(after.LevelWrites, c.levelWrites) << testing::PrintToString(label);
+        EXPECT_EQ(after.Devices[0].Level, c.level) << testing::PrintToString(label);
+        EXPECT_EQ(after.MuteWrites, c.muteWrites) << testing::PrintToString(label);
+        if (c.levelWrites == 0) {
+            // The first step the user takes is a level asked for, and is written.
+            std::uint16_t key = VK_UP;
+            form->FormKeyDown(form, key, 0);
+            EXPECT_EQ(State().LevelWrites, 1u) << testing::PrintToString(label);
+            EXPECT_EQ(State().LastLevel, PercentToLevel(1)) << testing::PrintToString(label);
+        }
+        delete form;
+        app->MainForm = nullptr;
+    }
+}
+
 TEST_F(MainFormTest, AMutedDeviceAtStartTicksTheBoxAndShowsTheMutePicture) {
     SetDevice(40, true);
     TMainForm* form = Create();
@@ -121,9 +157,11 @@ TEST_F(MainFormTest, MinimisingHidesToTheTrayAndTheMenusFirstItemBringsItBack) {
 TEST_F(MainFormTest, MovesOfTheHiddenWindowLeaveTheMonitorAndTheButtonAlone) {
     SetDevice(40, false);
     TMainForm* form = Create();
+    // Not an index this one-monitor desktop has: a look at the monitor would change it.
+    form->MMonNo = 7;
     form->SetLeft(2000);
     form->SetLeft(10);
-    EXPECT_EQ(form->MMonNo, 0);
+    EXPECT_EQ(form->MMonNo, 7);
     EXPECT_FALSE(TaskbarButtonAdded);
 }
 

@@ -70,6 +70,16 @@ TEST_F(WindowPosition, NoFileKeepsTheDesignedPlaceAndTheFirstCloseWritesIt) {
     EXPECT_EQ(Form->Left(), 1500);
 }
 
+TEST_F(WindowPosition, AMinimisedFormSavesWhereItComesBackTo) {
+    Form->SetTop(240);
+    Form->SetLeft(130);
+    Form->Show();
+    ShowWindow(Form->Handle(), SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(Form->Handle()));
+    ASSERT_TRUE(SaveWindowPosition(*Form, File));
+    EXPECT_EQ(Get(), "[Window]\r\nTop=240\r\nLeft=130\r\n\r\n");
+}
+
 TEST_F(WindowPosition, EachEdgeFallsBackOnItsOwn) {
     struct Case {
         const char* File;
