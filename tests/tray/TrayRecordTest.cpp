@@ -254,29 +254,48 @@ TEST_F(TrayTest, ShellRestartBringsBackOnlyVisibleIcons) {
     EXPECT_EQ(std::wstring(FakeShell::calls[0].record.szTip), L"42");
 }
 
-// Whatever the lookups find is a tooltip of the taskbar's process with the asked style.
+// The shell's tooltip is found among tooltips of this process, which stand on top and carry
+// both styles; a balloon, where the shell has one open, only with its own style.
 TEST_F(TrayTest, ShellLookupsFindOnlyTheTaskbarsTooltips) {
-    TProbeIcon icon(app.get());
     const HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
+    ASSERT_TRUE(tray) << "the test desktop has a taskbar";
     DWORD shell = 0;
-    if (tray)
-        GetWindowThreadProcessId(tray, &shell);
-    for (const bool balloon : {false, true}) {
-        const HWND found = balloon ? icon.GetBalloonHintHandle() : icon.GetTooltipHandle();
-        if (!tray) {
-            EXPECT_EQ(found, nullptr);
-            continue;
-        }
-        if (!found)
-            continue;
-        wchar_t cls[64]{};
-        GetClassNameW(found, cls, 64);
-        EXPECT_STREQ(cls, L"tooltips_class32");
+    GetWindowThreadProcessId(tray, &shell);
+    // The shell makes its tooltip with the first icon it shows.
+    NOTIFYICONDATAW real{};
+    real.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    real.hWnd = app->Handle();
+    real.uID = 0x4842;
+    real.uFlags = NIF_ICON;
+    real.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &real));
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    std::vector<HWND> ours;
+    for (const DWORD style : {DWORD(0), DWORD(TTS_NOPREFIX)})
+        ours.push_back(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | style, 0,
+                                       0, 0, 0, nullptr, nullptr, nullptr, nullptr));
+
+    ASSERT_TRUE(ours[0] && ours[1]);
+    TProbeIcon icon(app.get());
+    const HWND tooltip = icon.GetTooltipHandle();
+    const HWND balloon = icon.GetBalloonHintHandle();
+    const auto processOf = [](HWND w) {
         DWORD process = 0;
-        GetWindowThreadProcessId(found, &process);
-        EXPECT_EQ(process, shell);
-        EXPECT_EQ((GetWindowLongW(found, GWL_STYLE) & TTS_NOPREFIX) != 0, balloon);
+        GetWindowThreadProcessId(w, &process);
+        return process;
+    };
+    const auto noPrefix = [](HWND w) { return (GetWindowLongW(w, GWL_STYLE) & TTS_NOPREFIX) != 0; };
+    ASSERT_TRUE(tooltip);
+    EXPECT_EQ(processOf(tooltip), shell);
+    EXPECT_FALSE(noPrefix(tooltip));
+    if (balloon) {
+        EXPECT_EQ(processOf(balloon), shell);
+        EXPECT_TRUE(noPrefix(balloon));
     }
+    for (const HWND w : ours)
+        DestroyWindow(w);
+    Shell_NotifyIconW(NIM_DELETE, &real);
 }
 
 TEST_F(TrayTest, BitmapBecomesASixteenPixelIcon) {
