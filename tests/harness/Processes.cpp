@@ -102,4 +102,9 @@ bool TProgram::Close(DWORD ms) {
     return WaitExit(ms);
 }
 
+void TProgram::Kill() {
+    TerminateProcess(FInfo.hProcess, 1);
+    WaitExit(5000);
+}
+
 } // namespace hx::e2e

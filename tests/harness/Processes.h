@@ -25,6 +25,8 @@ public:
     HWND FindWindowOfClass(const wchar_t* className, DWORD ms);
     // Asks the main window to close, as the close box does, and waits for the copy to end.
     bool Close(DWORD ms = 10000);
+    // Ends the copy at once, for one that no longer answers.
+    void Kill();
 
 private:
     PROCESS_INFORMATION FInfo{};

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 namespace hx::e2e {
 
@@ -38,6 +39,27 @@ inline std::pair<long, long> TopLeft(HWND window) {
 inline void PlaceWindow(HWND window, int left, int top) {
     SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Sleep(300);
+}
+
+struct TChildSearch {
+    const wchar_t* ClassName;
+    std::vector<HWND> Found;
+};
+
+inline BOOL CALLBACK CollectChild(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<TChildSearch*>(p);
+    wchar_t name[64] = {};
+    GetClassNameW(w, name, 64);
+    if (_wcsicmp(name, s->ClassName) == 0)
+        s->Found.push_back(w);
+    return TRUE;
+}
+
+// The child windows of a window, at any depth, of one class.
+inline std::vector<HWND> Children(HWND form, const wchar_t* className) {
+    TChildSearch search{className, {}};
+    EnumChildWindows(form, CollectChild, LPARAM(&search));
+    return search.Found;
 }
 
 inline BOOL CALLBACK FindPercentLabel(HWND w, LPARAM p) {
@@ -95,6 +117,81 @@ inline void ClickAt(POINT p, DWORD down, DWORD up) {
     Sleep(50);
     input.mi.dwFlags = up;
     SendInput(1, &input, sizeof(INPUT));
+}
+
+inline void LeftClickAt(POINT p) {
+    ClickAt(p, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
+inline POINT CentreOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// The program's icon: the only one in the notification area, at the right end of the taskbar.
+inline POINT TrayIconPoint() {
+    RECT bar{};
+    GetWindowRect(FindWindowW(L"Shell_TrayWnd", nullptr), &bar);
+    return {bar.right - 10, (bar.top + bar.bottom) / 2};
+}
+
+// A right press on the tray icon; the menu it opened, or null.
+inline HWND RightPressTrayIcon() {
+    ClickAt(TrayIconPoint(), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    HWND menu = nullptr;
+    Within(2000, [&] { return (menu = OpenMenu()) != nullptr; });
+    return menu;
+}
+
+// How the tray menu's first item answered a click.
+enum class TMenuAnswer { NoMenu, Dead, Taken };
+
+// A right press on the tray icon and a click on the menu's first item, which shows the window.
+// Under Wine a tray menu now and then answers no input at all until its process ends: Dead
+// then (the menu still open, the window still hidden), and only a new copy helps.
+inline TMenuAnswer ShowFromTrayMenu(HWND form) {
+    const HWND menu = RightPressTrayIcon();
+    if (!menu)
+        return TMenuAnswer::NoMenu;
+    RECT m{};
+    GetWindowRect(menu, &m);
+    LeftClickAt({m.left + 30, m.top + 10});
+    if (Within(3000, [&] { return IsWindowVisible(form) != FALSE; }))
+        return TMenuAnswer::Taken;
+    return OpenMenu() ? TMenuAnswer::Dead : TMenuAnswer::NoMenu;
+}
+
+// Whether the keyboard reaches the window: the foreground window, active in its own thread,
+// with the focus on itself or one of its controls.
+inline bool TakesKeys(HWND form) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetForegroundWindow() == form &&
+           GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info) &&
+           info.hwndActive == form && info.hwndFocus &&
+           (info.hwndFocus == form || IsChild(form, info.hwndFocus));
+}
+
+inline BOOL CALLBACK SendEndSession(HWND window, LPARAM param) {
+    const auto& [pid, ends] = *reinterpret_cast<std::pair<DWORD, bool>*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != pid)
+        return TRUE;
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                        &answer);
+    SendMessageTimeoutW(window, WM_ENDSESSION, ends, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
+    return TRUE;
+}
+
+// What Windows sends every top-level window of a copy when a log-off is asked for and then
+// cancelled by another program (ends false) or carried out (ends true).
+inline void EndSession(TProgram& copy, bool ends) {
+    std::pair<DWORD, bool> session{copy.Id(), ends};
+    EnumWindows(SendEndSession, LPARAM(&session));
 }
 
 } // namespace hx::e2e

@@ -1,11 +1,16 @@
-// Synthesized keys and wheel turns reaching real copies of the program: the window's keys and
-// wheel, and the wheel over the tray icon.
+// Synthesized keys, clicks and wheel turns reaching real copies of the program the way a
+// person's reach it: the window opened from the tray, restored after a minimise and shown at a
+// "/w" start takes the first key; a cancelled log-off leaves the resident copy whole; the mute
+// box, the big figure, and the wheel over the tray icon and away from it.
+#include "harness/Pump.h"
 #include "window/EndToEnd.h"
 
 #include "tools/endpoint/SharedEndpoint.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <functional>
 #include <memory>
 
 using namespace hx::e2e;
@@ -34,9 +39,29 @@ protected:
                    [&] { return (label = VolumeLabel(form)) && WindowText(label) == L"50%"; });
         return form;
     }
+    // Starts copies until one's tray menu answers: each is readied by prepare, then the tray
+    // menu's first item shows its window. Null when the menu was missing or never answered.
+    HWND ShowFromTray(const std::wstring& argument, const std::function<bool(HWND)>& prepare) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            const HWND form = Start(argument);
+            if (!form || !prepare(form))
+                return nullptr;
+            const TMenuAnswer answer = ShowFromTrayMenu(form);
+            if (answer != TMenuAnswer::Dead)
+                return answer == TMenuAnswer::Taken ? form : nullptr;
+            program->Kill();
+        }
+        return nullptr;
+    }
     int Percent() {
         return device->Access(
             [](EndpointState& s) { return int(s.Devices[0].Level * 100.0f + 0.5f); });
+    }
+    unsigned LevelWrites() {
+        return device->Access([](EndpointState& s) { return s.LevelWrites; });
+    }
+    unsigned MuteWrites() {
+        return device->Access([](EndpointState& s) { return s.MuteWrites; });
     }
     bool Muted() {
         return device->Access([](EndpointState& s) { return s.Devices[0].Mute != 0; });
@@ -81,22 +106,157 @@ TEST_F(InputEndToEnd, KeysAndTheWheelOnTheActiveWindow) {
     EXPECT_EQ(Percent(), 3);
 }
 
-TEST_F(InputEndToEnd, TheWheelOverTheTrayIconStepsTheVolume) {
+// A window of the test's own at the left of the screen, counting the wheel messages it gets.
+class TWheelTarget {
+public:
+    TWheelTarget() {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"HxWheelTarget";
+        RegisterClassW(&wc);
+        Handle =
+            CreateWindowExW(0, wc.lpszClassName, L"wheel target", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                            20, 20, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+        Turns = 0;
+    }
+    ~TWheelTarget() { DestroyWindow(Handle); }
+    HWND Handle;
+    static inline int Turns = 0;
+
+private:
+    static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg == WM_MOUSEWHEEL)
+            ++Turns;
+        return DefWindowProcW(w, msg, wParam, lParam);
+    }
+};
+
+bool HintShown() {
+    const HWND hint = FindWindowW(L"THushletHintWindow", nullptr);
+    return hint && IsWindowVisible(hint);
+}
+
+TEST_F(InputEndToEnd, TheWheelOverTheTrayIconStepsTheVolumeAndLeavingTheIconLetsItGo) {
     const HWND form = Start(L"");
     ASSERT_TRUE(form);
-    const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
-    ASSERT_TRUE(taskbar);
-    RECT bar{};
-    GetWindowRect(taskbar, &bar);
-    MoveTo({bar.right - 10, (bar.top + bar.bottom) / 2});
+    MoveTo(TrayIconPoint());
     // The hint shows once the icon has seen the cursor, and the hook is in place with it.
-    ASSERT_TRUE(
-        Within(2000, [] { return FindWindowW(L"THushletHintWindow", nullptr) != nullptr; }));
+    ASSERT_TRUE(Within(2000, HintShown));
     Wheel(WHEEL_DELTA);
     EXPECT_TRUE(Shows(51));
     Wheel(-WHEEL_DELTA);
     EXPECT_TRUE(Shows(50));
     EXPECT_FALSE(IsWindowVisible(form));
+
+    TWheelTarget target;
+    SetForegroundWindow(target.Handle);
+    // Wine drops the moves another process synthesizes while a low-level mouse hook is in
+    // place, until the cursor has been set once.
+    const POINT elsewhere = CentreOf(target.Handle);
+    SetCursorPos(elsewhere.x - 1, elsewhere.y);
+    MoveTo(elsewhere);
+    EXPECT_TRUE(PumpUntil([] { return !HintShown(); }));
+    Wheel(WHEEL_DELTA);
+    EXPECT_TRUE(PumpUntil([] { return TWheelTarget::Turns == 1; }));
+    EXPECT_EQ(Percent(), 50);
+    EXPECT_EQ(LevelWrites(), 2u);
+}
+
+TEST_F(InputEndToEnd, TheWindowFromTheTrayMenuTakesTheFirstKey) {
+    const HWND form = ShowFromTray(L"", [](HWND) { return true; });
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(Within(2000, [&] { return TakesKeys(form); }));
+    Key(VK_UP);
+    EXPECT_TRUE(Shows(51));
+}
+
+TEST_F(InputEndToEnd, AWindowStartTakesTheFirstKey) {
+    const HWND form = Start(L"/w");
+    ASSERT_TRUE(form);
+    ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
+    EXPECT_TRUE(Within(2000, [&] { return TakesKeys(form); }));
+    Key(VK_UP);
+    EXPECT_TRUE(Shows(51));
+}
+
+// The minimise button of the caption, as the window answers hit tests along its caption.
+POINT MinimiseButton(HWND form) {
+    RECT r{};
+    GetWindowRect(form, &r);
+    const int y = r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    int first = 0;
+    int last = 0;
+    for (int x = r.left; x < r.right; ++x)
+        if (SendMessageW(form, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTMINBUTTON) {
+            first = first ? first : x;
+            last = x;
+        }
+    return {(first + last) / 2, y};
+}
+
+TEST_F(InputEndToEnd, AWindowRestoredFromTheTrayTakesTheFirstKey) {
+    const HWND form = ShowFromTray(L"/w", [](HWND shown) {
+        if (!Within(3000, [&] { return IsWindowVisible(shown) != FALSE; }))
+            return false;
+        const POINT button = MinimiseButton(shown);
+        EXPECT_NE(button.x, 0);
+        LeftClickAt(button);
+        return Within(3000, [&] { return !IsWindowVisible(shown); });
+    });
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(program->Running());
+    EXPECT_FALSE(IsIconic(form));
+    EXPECT_TRUE(Within(2000, [&] { return TakesKeys(form); }));
+    Key(VK_DOWN);
+    EXPECT_TRUE(Shows(49));
+}
+
+TEST_F(InputEndToEnd, ACancelledLogOffLeavesTheResidentCopyWhole) {
+    const HWND form = ShowFromTray(L"", [&](HWND) {
+        EndSession(*program, false);
+        // The marker is still held, and the copy that holds it still works.
+        TProgram second(L"");
+        DWORD code = 99;
+        EXPECT_TRUE(second.WaitExit(5000, &code));
+        EXPECT_EQ(code, 0u);
+        return program->Running();
+    });
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(Within(2000, [&] { return TakesKeys(form); }));
+    Key(VK_UP);
+    EXPECT_TRUE(Shows(51));
+}
+
+TEST_F(InputEndToEnd, AClickOnTheMuteBoxTogglesOnceAndWritesOnce) {
+    const HWND form = Start(L"/w");
+    ASSERT_TRUE(form);
+    ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
+    const auto boxes = Children(form, L"Button");
+    ASSERT_EQ(boxes.size(), 1u);
+    LeftClickAt(CentreOf(boxes[0]));
+    ASSERT_TRUE(Within(2000, [&] { return Muted(); }));
+    // Another toggle or write would follow within the same click's handling.
+    EXPECT_FALSE(Within(500, [&] { return !Muted() || MuteWrites() != 1; }));
+    EXPECT_EQ(SendMessageW(boxes[0], BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(MuteWrites(), 1u);
+    EXPECT_EQ(LevelWrites(), 0u);
+}
+
+TEST_F(InputEndToEnd, AClickOnTheBigFigureOpensThePresetMenuAtTheCursor) {
+    const HWND form = Start(L"/w");
+    ASSERT_TRUE(form);
+    ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
+    const POINT at = CentreOf(label);
+    LeftClickAt(at);
+    HWND menu = nullptr;
+    ASSERT_TRUE(Within(2000, [&] { return (menu = OpenMenu()) != nullptr; }));
+    RECT m{};
+    GetWindowRect(menu, &m);
+    EXPECT_LE(std::abs(m.left - at.x), 2) << m.left << " for " << at.x;
+    EXPECT_LE(std::abs(m.top - at.y), 2) << m.top << " for " << at.y;
+    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(Within(2000, [] { return OpenMenu() == nullptr; }));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Real copies of the program against the shared test endpoint: one-shot arguments, a resident
-// copy following them, the position kept between runs, and minimising to the tray.
+// copy following them, the position kept between runs and brought back on screen, the shell's
+// restart, and the end of a session, cancelled or carried out.
 #include "harness/Processes.h"
 #include "window/EndToEnd.h"
 #include "tools/endpoint/SharedEndpoint.h"
@@ -8,8 +9,10 @@
 
 #include <shellapi.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 using namespace hx::e2e;
 using namespace hx::endpoint;
@@ -129,40 +132,68 @@ TEST_F(LifeEndToEnd, ThePositionWrittenAtCloseIsReadAtTheNextStart) {
     EXPECT_TRUE(second.Close());
 }
 
-TEST_F(LifeEndToEnd, MinimisingHidesToTheTrayAndTheTrayMenusFirstItemBringsTheWindowBack) {
+// The position the settings file holds, as the system's own profile reader sees it.
+std::pair<long, long> SavedTopLeft() {
+    const std::wstring file = SettingsFile().wstring();
+    return {long(GetPrivateProfileIntW(L"Window", L"Left", -1, file.c_str())),
+            long(GetPrivateProfileIntW(L"Window", L"Top", -1, file.c_str()))};
+}
+
+void SaveTopLeft(int left, int top) {
+    std::filesystem::remove(SettingsFile());
+    const std::wstring file = SettingsFile().wstring();
+    WritePrivateProfileStringW(L"Window", L"Top", std::to_wstring(top).c_str(), file.c_str());
+    WritePrivateProfileStringW(L"Window", L"Left", std::to_wstring(left).c_str(), file.c_str());
+}
+
+TEST_F(LifeEndToEnd, AOneShotCopyCaughtByACancelledLogOffStillEndsAfterItsSecond) {
+    TProgram copy(L"70");
+    const HWND form = copy.FindWindowOfClass(L"TMainForm", 5000);
+    ASSERT_TRUE(form);
+    // Asked once creation has applied the argument and started the close timer.
+    ASSERT_TRUE(Within(1000, [&] { return WindowText(VolumeLabel(form)) == L"70%"; }));
+    EndSession(copy, false);
+    DWORD code = 99;
+    EXPECT_TRUE(copy.WaitExit(6000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(Percent(), 70);
+}
+
+TEST_F(LifeEndToEnd, ALogOffCarriedOutSavesThePositionAndEndsTheCopy) {
+    std::filesystem::remove(SettingsFile());
     TProgram copy(L"/w");
     const HWND form = ShownMainForm(copy);
     ASSERT_TRUE(form);
-    PostMessageW(form, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(Within(3000, [&] { return !IsWindowVisible(form); }));
-    Sleep(500);
-    EXPECT_TRUE(copy.Running());
-
-    // The icon the minimise put in the tray sits at the right end of the taskbar.
-    const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
-    ASSERT_TRUE(taskbar);
-    RECT bar{};
-    GetWindowRect(taskbar, &bar);
-    ClickAt({bar.right - 10, (bar.top + bar.bottom) / 2}, MOUSEEVENTF_RIGHTDOWN,
-            MOUSEEVENTF_RIGHTUP);
-    HWND menu = nullptr;
-    ASSERT_TRUE(Within(3000, [&] { return (menu = OpenMenu()) != nullptr; }));
-    RECT m{};
-    GetWindowRect(menu, &m);
-    ClickAt({m.left + 30, m.top + 10}, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-    EXPECT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
-    EXPECT_TRUE(copy.Close());
+    PlaceWindow(form, 250, 180);
+    EndSession(copy, true);
+    DWORD code = 99;
+    EXPECT_TRUE(copy.WaitExit(5000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(SavedTopLeft(), (std::pair<long, long>{250, 180}));
 }
 
-// Whether the tray icon at the right end of the taskbar answers a right press with its menu.
+TEST_F(LifeEndToEnd, APositionOffEveryMonitorComesBackCentredAndIsSavedSo) {
+    SaveTopLeft(5000, 5000);
+    std::pair<long, long> centred;
+    {
+        TProgram copy(L"/w");
+        const HWND form = ShownMainForm(copy);
+        ASSERT_TRUE(form);
+        centred = TopLeft(form);
+        const POINT middle = CentreOf(form);
+        EXPECT_LE(std::abs(middle.x - GetSystemMetrics(SM_CXSCREEN) / 2), 1) << middle.x;
+        EXPECT_LE(std::abs(middle.y - GetSystemMetrics(SM_CYSCREEN) / 2), 12) << middle.y;
+        EXPECT_TRUE(copy.Close());
+    }
+    SaveTopLeft(5000, 5000);
+    ASSERT_TRUE(RunOnce(L"abc"));
+    EXPECT_EQ(SavedTopLeft(), centred);
+}
+
+// Whether the tray icon answers a right press with its menu.
 bool TrayMenuOpens() {
-    const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
-    RECT bar{};
-    GetWindowRect(taskbar, &bar);
-    ClickAt({bar.right - 10, (bar.top + bar.bottom) / 2}, MOUSEEVENTF_RIGHTDOWN,
-            MOUSEEVENTF_RIGHTUP);
-    HWND menu = nullptr;
-    if (!Within(2000, [&] { return (menu = OpenMenu()) != nullptr; }))
+    const HWND menu = RightPressTrayIcon();
+    if (!menu)
         return false;
     PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     return Within(2000, [] { return OpenMenu() == nullptr; });

@@ -13,31 +13,6 @@ using namespace hx::endpoint;
 
 namespace {
 
-std::wstring ClassOf(HWND w) {
-    wchar_t name[64] = {};
-    GetClassNameW(w, name, 64);
-    return name;
-}
-
-struct TChildSearch {
-    const wchar_t* className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectChild(HWND w, LPARAM p) {
-    auto* s = reinterpret_cast<TChildSearch*>(p);
-    if (_wcsicmp(ClassOf(w).c_str(), s->className) == 0)
-        s->found.push_back(w);
-    return TRUE;
-}
-
-// The child windows of the main window of one class.
-std::vector<HWND> Children(HWND form, const wchar_t* className) {
-    TChildSearch search{className, {}};
-    EnumChildWindows(form, CollectChild, LPARAM(&search));
-    return search.found;
-}
-
 class WindowEndToEnd : public testing::Test {
 protected:
     void SetUp() override {
