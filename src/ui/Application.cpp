@@ -57,6 +57,13 @@ LRESULT TApplication::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     for (const auto& [id, hook] : hooks)
         if (hook(message))
             return message.Result;
+    // The hidden window is brought to the foreground on the program's behalf (the tray menu,
+    // showing the main form) and so takes the keyboard; a person expects the form to have it.
+    if (msg == WM_SETFOCUS && MainForm && MainForm->Visible() &&
+        IsWindowEnabled(MainForm->Handle())) {
+        MainForm->TakeFocus();
+        return 0;
+    }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 

@@ -154,6 +154,10 @@ void TForm::SetActiveControl(TWinControl* control) {
         SetFocus(control->Handle());
 }
 
+void TForm::TakeFocus() {
+    SetActiveWindow(Handle());
+}
+
 void TForm::SnapWhileDragged(WINDOWPOS& pos) const {
     if (!FScreenSnap || !FDragging || (pos.flags & SWP_NOMOVE))
         return;
@@ -239,8 +243,14 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGING:
         SnapWhileDragged(*reinterpret_cast<WINDOWPOS*>(lParam));
         break;
+    // A log-off or shut-down asked for may still be cancelled by another program: nothing is
+    // closed until the session really ends, and then the form closes as on any other close.
     case WM_QUERYENDSESSION:
-        return CloseQuery() ? TRUE : FALSE;
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam)
+            Close();
+        return 0;
     case WM_SHOWWINDOW:
         if (wParam && OnShow)
             OnShow(this);

@@ -33,6 +33,8 @@ public:
     // form itself. Set while the form is inactive, it takes effect at the next activation.
     TWinControl* ActiveControl() const { return FActiveControl; }
     void SetActiveControl(TWinControl* control);
+    // Makes the form the active window, which puts the focus on its active control.
+    void TakeFocus();
 
     int Left() const;
     int Top() const;

@@ -1,6 +1,7 @@
 #include "harness/Pump.h"
 #include "ui/Application.h"
 #include "ui/Forms.h"
+#include "ui/StdCtrls.h"
 #include "ui/Styles.h"
 #include "ui/Timer.h"
 
@@ -122,6 +123,41 @@ TEST(Application, LoopEndsWhenTheMainFormClosesAndCloseQueryCanRefuse) {
     EXPECT_EQ(asked, 2);
     EXPECT_TRUE(app.Terminated());
     EXPECT_FALSE(form->Visible());
+}
+
+TEST(Application, TheHiddenWindowHandsTheKeyboardOnToTheShownMainForm) {
+    TApplication app;
+    auto* form = app.CreateForm<TPlainForm>();
+    auto* box = new TCheckBox(form, form, {L"box", {0, 0, 60, 20}, false});
+    form->SetActiveControl(box);
+    // Hidden, the form has no use for the keyboard: the hidden window keeps it.
+    SetForegroundWindow(app.Handle());
+    app.ProcessMessages();
+    EXPECT_EQ(GetFocus(), app.Handle());
+
+    form->Show();
+    SetForegroundWindow(app.Handle());
+    app.ProcessMessages();
+    EXPECT_EQ(GetActiveWindow(), form->Handle());
+    EXPECT_EQ(GetFocus(), box->Handle());
+}
+
+TEST(Application, OnlyASessionThatReallyEndsClosesTheMainForm) {
+    TApplication app;
+    auto* form = app.CreateForm<TPlainForm>();
+    int asked = 0;
+    form->OnCloseQuery = [&](TObject*, bool&) { ++asked; };
+    EXPECT_EQ(SendMessageW(form->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    SendMessageW(form->Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(asked, 0);
+    EXPECT_FALSE(app.Terminated());
+    SendMessageW(form->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+    SendMessageW(form->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(app.Terminated());
+    // The loop's end is taken from the queue here, or it would end the next modal loop.
+    MSG quit;
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST(Styles, TheDarkStyleLoadsFromResourcesAndAMissingOneKeepsTheSystemLook) {

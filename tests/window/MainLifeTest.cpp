@@ -95,7 +95,7 @@ TEST_F(MainFormTest, AMutedDeviceAtStartTicksTheBoxAndShowsTheMutePicture) {
     EXPECT_EQ(Writes(), 0u);
 }
 
-TEST_F(MainFormTest, ThePositionIsReadPerEdgeAtCreationAndWrittenAtEveryClose) {
+TEST_F(MainFormTest, ThePositionIsReadPerEdgeAtCreationAndWrittenAtEveryCloseAndSessionEnd) {
     {
         std::ofstream(std::filesystem::path(SettingsFileName()), std::ios::binary)
             << "[Other]\r\nKey=1\r\n\r\n[Window]\r\nTop=150\r\nLeft=wide\r\n";
@@ -117,9 +117,21 @@ TEST_F(MainFormTest, ThePositionIsReadPerEdgeAtCreationAndWrittenAtEveryClose) {
         EXPECT_EQ(ini.ReadInteger(L"Window", L"Left", -1), 321);
         EXPECT_EQ(ini.ReadInteger(L"Other", L"Key", -1), 1);
     }
-    // Log-off asks the same question, and the answer is yes.
+    // A log-off asked for closes nothing, since another program may still cancel it.
     form->SetTop(124);
-    EXPECT_EQ(SendMessageW(form->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    form->TrayIcon->SetIconVisible(true);
+    form->TimerClose->SetEnabled(true);
+    EXPECT_EQ(SendMessageW(form->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    SendMessageW(form->Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(form->TrayIcon->IconVisible());
+    EXPECT_TRUE(form->TimerClose->Enabled());
+    EXPECT_FALSE(app->Terminated());
+    EXPECT_EQ(TMemIniFile(SettingsFileName()).ReadInteger(L"Window", L"Top", -1), 123);
+    // One that goes ahead closes the program as every close does.
+    EXPECT_EQ(SendMessageW(form->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    SendMessageW(form->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_FALSE(form->TrayIcon->IconVisible());
+    EXPECT_TRUE(app->Terminated());
     EXPECT_EQ(TMemIniFile(SettingsFileName()).ReadInteger(L"Window", L"Top", -1), 124);
 }
 
