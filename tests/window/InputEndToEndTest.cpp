@@ -39,6 +39,18 @@ protected:
                    [&] { return (label = VolumeLabel(form)) && WindowText(label) == L"50%"; });
         return form;
     }
+    // A "/w" copy whose window shows; null when it does not.
+    HWND StartWindow() {
+        const HWND form = Start(L"/w");
+        return form && Within(3000, [&] { return IsWindowVisible(form) != FALSE; }) ? form
+                                                                                    : nullptr;
+    }
+    // The window takes the keyboard, and the very first key reaches the device.
+    void ExpectFirstKeyTaken(HWND form, WORD key, int percent) {
+        EXPECT_TRUE(Within(2000, [&] { return TakesKeys(form); }));
+        Key(key);
+        EXPECT_TRUE(Shows(percent)) << "key " << key;
+    }
     // Starts copies until one's tray menu answers: each is readied by prepare, then the tray
     // menu's first item shows its window. Null when the menu was missing or never answered.
     HWND ShowFromTray(const std::wstring& argument, const std::function<bool(HWND)>& prepare) {
@@ -78,9 +90,8 @@ protected:
 };
 
 TEST_F(InputEndToEnd, KeysAndTheWheelOnTheActiveWindow) {
-    const HWND form = Start(L"/w");
+    const HWND form = StartWindow();
     ASSERT_TRUE(form);
-    ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
     RECT r{};
     GetWindowRect(form, &r);
     // A press on the caption makes the window active with the focus on itself.
@@ -166,18 +177,13 @@ TEST_F(InputEndToEnd, TheWheelOverTheTrayIconStepsTheVolumeAndLeavingTheIconLets
 TEST_F(InputEndToEnd, TheWindowFromTheTrayMenuTakesTheFirstKey) {
     const HWND form = ShowFromTray(L"", [](HWND) { return true; });
     ASSERT_TRUE(form);
-    EXPECT_TRUE(Within(2000, [&] { return TakesKeys(form); }));
-    Key(VK_UP);
-    EXPECT_TRUE(Shows(51));
+    ExpectFirstKeyTaken(form, VK_UP, 51);
 }
 
 TEST_F(InputEndToEnd, AWindowStartTakesTheFirstKey) {
-    const HWND form = Start(L"/w");
+    const HWND form = StartWindow();
     ASSERT_TRUE(form);
-    ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
-    EXPECT_TRUE(Within(2000, [&] { return TakesKeys(form); }));
-    Key(VK_UP);
-    EXPECT_TRUE(Shows(51));
+    ExpectFirstKeyTaken(form, VK_UP, 51);
 }
 
 // The minimise button of the caption, as the window answers hit tests along its caption.
@@ -207,9 +213,7 @@ TEST_F(InputEndToEnd, AWindowRestoredFromTheTrayTakesTheFirstKey) {
     ASSERT_TRUE(form);
     EXPECT_TRUE(program->Running());
     EXPECT_FALSE(IsIconic(form));
-    EXPECT_TRUE(Within(2000, [&] { return TakesKeys(form); }));
-    Key(VK_DOWN);
-    EXPECT_TRUE(Shows(49));
+    ExpectFirstKeyTaken(form, VK_DOWN, 49);
 }
 
 TEST_F(InputEndToEnd, ACancelledLogOffLeavesTheResidentCopyWhole) {
@@ -223,15 +227,12 @@ TEST_F(InputEndToEnd, ACancelledLogOffLeavesTheResidentCopyWhole) {
         return program->Running();
     });
     ASSERT_TRUE(form);
-    EXPECT_TRUE(Within(2000, [&] { return TakesKeys(form); }));
-    Key(VK_UP);
-    EXPECT_TRUE(Shows(51));
+    ExpectFirstKeyTaken(form, VK_UP, 51);
 }
 
 TEST_F(InputEndToEnd, AClickOnTheMuteBoxTogglesOnceAndWritesOnce) {
-    const HWND form = Start(L"/w");
+    const HWND form = StartWindow();
     ASSERT_TRUE(form);
-    ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
     const auto boxes = Children(form, L"Button");
     ASSERT_EQ(boxes.size(), 1u);
     LeftClickAt(CentreOf(boxes[0]));
@@ -244,9 +245,8 @@ TEST_F(InputEndToEnd, AClickOnTheMuteBoxTogglesOnceAndWritesOnce) {
 }
 
 TEST_F(InputEndToEnd, AClickOnTheBigFigureOpensThePresetMenuAtTheCursor) {
-    const HWND form = Start(L"/w");
+    const HWND form = StartWindow();
     ASSERT_TRUE(form);
-    ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(form) != FALSE; }));
     const POINT at = CentreOf(label);
     LeftClickAt(at);
     HWND menu = nullptr;
