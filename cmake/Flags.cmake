@@ -10,7 +10,7 @@ if(WIN32)
   # Vista is the oldest system the program runs on: anything newer is loaded at run time.
   add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0600 WINVER=0x0600)
   if(MINGW)
-    # One self-contained exe: no libgcc, libstdc++ or winpthread DLLs beside it.
+    # One self-contained exe: no libgcc or libstdc++ DLLs beside it.
     add_link_options(-static -static-libgcc -static-libstdc++)
     # A tray utility is small before it is fast: code optimised for size, and every function
     # and datum that nothing calls dropped by the linker.

@@ -6,8 +6,8 @@ HX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 HX_BUILD_ROOT=${HX_BUILD_ROOT:-$HX_ROOT/build}
 # Marks a finished prefix; a new name makes older prefixes be made again.
 HX_PREFIX_READY=.hushlet2-ready-3
-HX_PACKAGES="cmake g++ make clang-format binutils-mingw-w64-i686 g++-mingw-w64-i686-posix
- g++-mingw-w64-x86-64-posix googletest wine wine64 wine32:i386 libgstreamer-plugins-base1.0-0:i386
+HX_PACKAGES="cmake g++ make clang-format binutils-mingw-w64-i686 g++-mingw-w64-i686-win32
+ g++-mingw-w64-x86-64-win32 googletest wine wine64 wine32:i386 libgstreamer-plugins-base1.0-0:i386
  xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-wine libxrandr-dev python3
  clang-14 libclang-rt-14-dev"
 

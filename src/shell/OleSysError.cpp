@@ -24,7 +24,7 @@ std::wstring ClassIdText(REFCLSID classId) {
 } // namespace
 
 EOleSysError::EOleSysError(HRESULT errorCode, const std::wstring& message)
-    : std::runtime_error(ToUtf8(message)), FErrorCode(errorCode), FMessage(message) {
+    : FErrorCode(errorCode), FMessage(message), FWhat(ToUtf8(message)) {
 }
 
 std::wstring SystemErrorMessage(HRESULT errorCode) {

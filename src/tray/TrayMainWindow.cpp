@@ -4,8 +4,19 @@
 
 #include "ui/Application.h"
 #include "ui/Forms.h"
+#include "ui/SystemLibrary.h"
 
 #include <commctrl.h>
+
+namespace {
+
+// The common controls name their subclass functions only from version 6, Windows XP's; the
+// version of Windows 2000 would refuse to load a program that imports them by name.
+template <typename TFunction> TFunction SubclassFunction(const char* name) {
+    return SystemFunction<TFunction>(L"comctl32.dll", name);
+}
+
+} // namespace
 
 HWND TTrayIcon::OwnerHandle() const {
     const auto* owner = dynamic_cast<const TWinControl*>(Owner());
@@ -18,8 +29,10 @@ void TTrayIcon::InstallMainWindowWatch() {
     if (Application)
         FHookId = Application->HookMainWindow(
             [this](TMessage& m) { return ApplicationHook(m.Msg, m.WParam); });
+    static const auto setSubclass =
+        SubclassFunction<decltype(&SetWindowSubclass)>("SetWindowSubclass");
     const HWND owner = OwnerHandle();
-    if (owner && SetWindowSubclass(owner, OwnerWindowProc, FIconID, DWORD_PTR(this)))
+    if (owner && setSubclass && setSubclass(owner, OwnerWindowProc, FIconID, DWORD_PTR(this)))
         FSubclassedOwner = owner;
 }
 
@@ -27,8 +40,10 @@ void TTrayIcon::RemoveMainWindowWatch() {
     if (Application && FHookId)
         Application->UnhookMainWindow(FHookId);
     FHookId = 0;
+    static const auto removeSubclass =
+        SubclassFunction<decltype(&RemoveWindowSubclass)>("RemoveWindowSubclass");
     if (FSubclassedOwner)
-        RemoveWindowSubclass(FSubclassedOwner, OwnerWindowProc, FIconID);
+        removeSubclass(FSubclassedOwner, OwnerWindowProc, FIconID);
     FSubclassedOwner = nullptr;
 }
 
@@ -133,5 +148,7 @@ LRESULT CALLBACK TTrayIcon::OwnerWindowProc(HWND hwnd, UINT msg, WPARAM wParam, 
             return 1;
         break;
     }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    static const auto defSubclassProc =
+        SubclassFunction<decltype(&DefSubclassProc)>("DefSubclassProc");
+    return defSubclassProc(hwnd, msg, wParam, lParam);
 }

@@ -1,8 +1,8 @@
 #include "ui/StdCtrls.h"
 
 #include "ui/Styles.h"
+#include "ui/SystemLibrary.h"
 
-#include <uxtheme.h>
 #include <windowsx.h>
 
 TCheckBox::TCheckBox(TComponent* AOwner, TWinControl* parent, const TCheckBoxParams& params)
@@ -17,8 +17,12 @@ TCheckBox::TCheckBox(TComponent* AOwner, TWinControl* parent, const TCheckBoxPar
     create.WndParent = parent->Handle();
     CreateHandle(create);
     // A themed box draws its caption in the theme's colour, unreadable on a dark face.
-    if (TStyleManager::IsCustomStyleActive())
-        SetWindowTheme(Handle(), L"", L"");
+    // Windows 2000 has no themes, nor the library that switches them off.
+    using TSetWindowTheme = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    static const auto setWindowTheme =
+        SystemFunction<TSetWindowTheme>(L"uxtheme.dll", "SetWindowTheme");
+    if (TStyleManager::IsCustomStyleActive() && setWindowTheme)
+        setWindowTheme(Handle(), L"", L"");
 }
 
 void TCheckBox::SetChecked(bool value) {

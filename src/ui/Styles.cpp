@@ -1,8 +1,7 @@
 #include "ui/Styles.h"
 
 #include "ui/Application.h"
-
-#include <dwmapi.h>
+#include "ui/SystemLibrary.h"
 
 #include <cctype>
 #include <cwctype>
@@ -142,7 +141,11 @@ LRESULT TStyleManager::PaintControlColors(HDC dc) {
 
 void TStyleManager::ApplyToWindow(HWND window) {
     // Attribute 20 asks for the dark title bar on Windows 10 and later; older systems
-    // refuse it and keep their frame.
+    // refuse it and keep their frame, and those before Vista have no window manager to ask.
+    using TSetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
+    static const auto setAttribute =
+        SystemFunction<TSetAttribute>(L"dwmapi.dll", "DwmSetWindowAttribute");
     const BOOL dark = IsDark();
-    DwmSetWindowAttribute(window, 20, &dark, sizeof(dark));
+    if (setAttribute)
+        setAttribute(window, 20, &dark, sizeof(dark));
 }

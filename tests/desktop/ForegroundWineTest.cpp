@@ -1,10 +1,10 @@
 #include "desktop/Foreground.h"
 #include "desktop/TestWindow.h"
+#include "harness/Thread.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <thread>
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST_F(ForegroundWine, WindowOfAnotherThreadInFront) {
     TTestWindow target(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     std::atomic<HWND> other = nullptr;
     std::atomic<bool> stop = false;
-    std::thread thread([&] {
+    TThread thread([&] {
         TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
         SetForegroundWindow(window.Handle());
         other = window.Handle();
@@ -62,7 +62,7 @@ TEST_F(ForegroundWine, WindowOfAnotherThreadInFront) {
     EXPECT_EQ(GetForegroundWindow(), target.Handle());
     EXPECT_EQ(LockTimeout(), Marker);
     stop = true;
-    thread.join();
+    thread.Join();
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "harness/Pump.h"
+#include "harness/Thread.h"
 #include "ui/Application.h"
 #include "ui/Forms.h"
 #include "ui/StdCtrls.h"
@@ -6,8 +7,6 @@
 #include "ui/Timer.h"
 
 #include <gtest/gtest.h>
-
-#include <thread>
 
 namespace {
 
@@ -170,7 +169,7 @@ TEST(Styles, TheDarkStyleLoadsFromResourcesAndAMissingOneKeepsTheSystemLook) {
     app.SetTitle(L"StyleTest");
     TStyleManager::UseSystemLook();
     std::wstring shown;
-    std::thread closer([&] {
+    TThread closer([&] {
         for (int i = 0; i < 200; ++i, Sleep(50))
             if (HWND box = FindWindowW(L"#32770", L"StyleTest"); box && IsWindowVisible(box)) {
                 wchar_t text[256] = {};
@@ -181,7 +180,7 @@ TEST(Styles, TheDarkStyleLoadsFromResourcesAndAMissingOneKeepsTheSystemLook) {
             }
     });
     EXPECT_FALSE(TStyleManager::TrySetStyle(L"No Such Style", true));
-    closer.join();
+    closer.Join();
     EXPECT_NE(shown.find(L"No Such Style"), std::wstring::npos);
     EXPECT_FALSE(TStyleManager::IsCustomStyleActive());
     EXPECT_EQ(TStyleManager::Colors().Face, GetSysColor(COLOR_BTNFACE));

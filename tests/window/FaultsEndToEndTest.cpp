@@ -4,11 +4,10 @@
 #include "harness/Processes.h"
 #include "shell/TrayWheel.h"
 #include "window/EndToEnd.h"
+#include "tools/endpoint/EndpointProbe.h"
 #include "tools/endpoint/SharedEndpoint.h"
 
 #include <gtest/gtest.h>
-
-#include <winternl.h>
 
 #include <algorithm>
 #include <fstream>
@@ -78,38 +77,6 @@ BOOL CALLBACK CountWindowsOf(HWND window, LPARAM param) {
     return TRUE;
 }
 
-// Wine 8 keeps a process's GDI objects in a table its PEB points to: one 16-byte entry per
-// handle, whose type byte is nonzero while the handle is in use.
-long GdiTableCount(HANDLE process) {
-    PROCESS_BASIC_INFORMATION basic{};
-    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof(basic),
-                                  nullptr) != 0)
-        return -1;
-    const std::size_t tableField = sizeof(void*) == 8 ? 0xF8 : 0x94;
-    const char* table = nullptr;
-    if (!ReadProcessMemory(process,
-                           reinterpret_cast<const char*>(basic.PebBaseAddress) + tableField, &table,
-                           sizeof(table), nullptr) ||
-        !table)
-        return -1;
-    struct TEntry {
-        UINT64 Object;
-        ULONG Owner;
-        UCHAR ExtType;
-        UCHAR Type;
-        USHORT Unique;
-    };
-    static_assert(sizeof(TEntry) == 16);
-    std::vector<TEntry> entries(0x10000);
-    if (!ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(TEntry),
-                           nullptr))
-        return -1;
-    long count = 0;
-    for (const TEntry& entry : entries)
-        count += entry.Type != 0;
-    return count;
-}
-
 // Volume changes for the leak check. One takes 15 to 25 ms under Wine on a busy machine, so
 // the suite runs 2000; HX_LEAK_CHANGES asks for more (10000 takes about four minutes).
 int Changes() {
@@ -124,14 +91,15 @@ struct TGuiObjects {
 };
 
 // The system's own counts where it keeps them. Wine 8 answers GetGuiResources with 0; there
-// the GDI handle table is counted and the windows the process owns stand in for USER objects.
-TGuiObjects GuiObjects(HANDLE process, DWORD pid) {
+// the test endpoint inside the process counts its GDI objects, and the windows the process
+// owns stand in for USER objects.
+TGuiObjects GuiObjects(TEndpointStore& device, HANDLE process, DWORD pid) {
     const DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
     if (gdi != 0)
         return {long(gdi), long(GetGuiResources(process, GR_USEROBJECTS))};
     TWindowCount windows{pid, 0};
     EnumWindows(CountWindowsOf, LPARAM(&windows));
-    return {GdiTableCount(process), windows.Count};
+    return {AskGdiObjects(device, pid), windows.Count};
 }
 
 class FaultsEndToEnd : public testing::Test {
@@ -257,8 +225,7 @@ TEST_F(FaultsEndToEnd, AReadOnlySettingsFileIsReadAndLeftAsItWas) {
 TEST_F(FaultsEndToEnd, GuiObjectsStayFlatOverManyTrayWheelChanges) {
     const HWND form = StartResident();
     ASSERT_TRUE(form);
-    const HANDLE process =
-        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, resident->Id());
+    const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, resident->Id());
     ASSERT_TRUE(process);
     // Posted as the hook posts them: 50 up to 100 and back, one step a message, so the tray
     // picture changes every time; the label reaching the end of a run says the run is done.
@@ -274,11 +241,11 @@ TEST_F(FaultsEndToEnd, GuiObjectsStayFlatOverManyTrayWheelChanges) {
         return true;
     };
     ASSERT_TRUE(turn(200)); // the hint window and its fonts come with the first changes
-    const TGuiObjects before = GuiObjects(process, resident->Id());
+    const TGuiObjects before = GuiObjects(*device, process, resident->Id());
     ASSERT_GT(before.Gdi, 0);
     ASSERT_GT(before.User, 0);
     ASSERT_TRUE(turn(Changes()));
-    const TGuiObjects after = GuiObjects(process, resident->Id());
+    const TGuiObjects after = GuiObjects(*device, process, resident->Id());
     CloseHandle(process);
     EXPECT_LE(after.Gdi, before.Gdi + 3) << "GDI objects " << before.Gdi << " -> " << after.Gdi;
     EXPECT_LE(after.User, before.User + 3)
@@ -286,6 +253,25 @@ TEST_F(FaultsEndToEnd, GuiObjectsStayFlatOverManyTrayWheelChanges) {
     EXPECT_EQ(WindowText(VolumeLabel(form)), L"50%");
     EXPECT_EQ(Percent(), 50);
     EXPECT_TRUE(resident->Running());
+    ExpectClosesCleanly(*resident);
+}
+
+// The leak check's measure sees a leak: brushes, fonts and icons that the endpoint inside the
+// resident copy makes and keeps on request all show in the copy's count: each one object at
+// least, an icon its bitmaps too.
+TEST_F(FaultsEndToEnd, TheObjectCountSeesAPlantedLeak) {
+    ASSERT_TRUE(StartResident());
+    const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, resident->Id());
+    ASSERT_TRUE(process);
+    const TGuiObjects before = GuiObjects(*device, process, resident->Id());
+    constexpr long kPlanted = 7;
+    ASSERT_GT(AskGdiObjects(*device, resident->Id(), kPlanted), 0);
+    const TGuiObjects after = GuiObjects(*device, process, resident->Id());
+    CloseHandle(process);
+    ASSERT_GT(before.Gdi, 0);
+    const long grown = after.Gdi - before.Gdi;
+    EXPECT_GE(grown, 3 * kPlanted) << "GDI objects " << before.Gdi << " -> " << after.Gdi;
+    EXPECT_LE(grown, 5 * kPlanted) << "GDI objects " << before.Gdi << " -> " << after.Gdi;
     ExpectClosesCleanly(*resident);
 }
 

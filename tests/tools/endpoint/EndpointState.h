@@ -11,7 +11,7 @@ inline constexpr std::uint32_t kMaxDevices = 8;
 // Longer than the 31 characters of a wave-out product name, so truncation can be seen.
 inline constexpr std::uint32_t kNameLength = 64;
 inline constexpr std::uint32_t kStateMagic = 0x50454858; // "XHEP"
-inline constexpr std::uint32_t kStateVersion = 2;
+inline constexpr std::uint32_t kStateVersion = 3;
 inline constexpr std::u16string_view kDefaultDeviceName = u"Hushlet Test Speakers";
 inline constexpr float kDefaultLevel = 0.5f;
 
@@ -19,6 +19,19 @@ struct DeviceState {
     char16_t Name[kNameLength]; // always NUL-terminated
     float Level;                // master level scalar, 0.0..1.0
     std::int32_t Mute;          // 0 or 1
+};
+
+// A question to the endpoint inside one process of the prefix, answered by its watch thread:
+// how many GDI objects that process holds, after it has made and kept Plant objects of each
+// kind the leak check watches for (brush, font, icon). A count from inside works in 32- and
+// 64-bit Wine alike; neither answers GetGuiResources, and a 32-bit process's PEB does not
+// lead to the handle table.
+struct ProbeState {
+    std::uint32_t Pid;       // the process asked; 0 = nobody
+    std::uint32_t Asked;     // serial of the latest question
+    std::uint32_t Answered;  // serial of the question answered last
+    std::uint32_t Plant;     // objects of each kind to make and keep before counting
+    std::int32_t GdiObjects; // the answer
 };
 
 struct EndpointState {
@@ -34,12 +47,14 @@ struct EndpointState {
     float LastLevel;             // the level passed by the latest SetMasterVolumeLevelScalar
     std::int32_t LastMute;       // the value passed by the latest SetMute
     DeviceState Devices[kMaxDevices];
+    ProbeState Probe;
 };
 
 static_assert(sizeof(float) == 4);
 static_assert(sizeof(DeviceState) == 2 * kNameLength + 8);
 static_assert(offsetof(EndpointState, Devices) == 44);
-static_assert(sizeof(EndpointState) == 44 + kMaxDevices * sizeof(DeviceState));
+static_assert(sizeof(ProbeState) == 20);
+static_assert(sizeof(EndpointState) == 44 + kMaxDevices * sizeof(DeviceState) + 20);
 
 inline void SetDeviceName(DeviceState& device, std::u16string_view name) {
     const std::size_t n = name.size() < kNameLength - 1 ? name.size() : kNameLength - 1;

@@ -1,5 +1,6 @@
 #include "EndpointWatch.h"
 
+#include "EndpointProbe.h"
 #include "FakeObjects.h"
 
 #include <functiondiscoverykeys_devpkey.h>
@@ -25,8 +26,8 @@ void TEndpointWatch::Add(IMMNotificationClient* client) {
     const EndpointState now = FStore->Snapshot();
     std::lock_guard lock(FLock);
     FClients.push_back({client, PresentCount(now) > 0});
-    if (!FThread.joinable() && !FStopping) {
-        FThread = std::thread(&TEndpointWatch::Run, shared_from_this(), now);
+    if (!FThread.Joinable() && !FStopping) {
+        FThread = TThread([self = shared_from_this(), now] { self->Run(now); });
     }
 }
 
@@ -42,20 +43,17 @@ bool TEndpointWatch::Remove(IMMNotificationClient* client) {
 }
 
 void TEndpointWatch::Stop() {
-    std::thread thread;
+    TThread thread;
     {
         std::lock_guard lock(FLock);
         FStopping = true;
         FClients.clear();
-        thread.swap(FThread);
+        thread = std::move(FThread);
     }
-    if (!thread.joinable()) {
-        return;
-    }
-    if (thread.get_id() == std::this_thread::get_id()) {
-        thread.detach();
+    if (thread.IsCurrent()) {
+        thread.Detach();
     } else {
-        thread.join();
+        thread.Join();
     }
 }
 
@@ -73,6 +71,7 @@ void TEndpointWatch::Run(EndpointState seen) {
         const EndpointState now = FStore->Snapshot();
         if (!FStopping) {
             Report(seen, now);
+            AnswerProbe(*FStore);
         }
         seen = now;
     }

@@ -2,8 +2,9 @@
 // Tells registered notification clients about changes of the device list, the device names
 // and the default device, from a thread of its own as the system's audio service does.
 // Without this, a process's multimedia layer never sees a device switch made after it first
-// listed the devices.
+// listed the devices. The same thread answers the probe questions meant for its process.
 #include "EndpointStore.h"
+#include "harness/Thread.h"
 
 #include <mmdeviceapi.h>
 #include <wrl/client.h>
@@ -11,7 +12,6 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 namespace hx::endpoint {
@@ -37,9 +37,9 @@ private:
     std::vector<TClient> Clients();
 
     std::shared_ptr<TEndpointStore> FStore;
-    std::mutex FLock;
+    TLock FLock;
     std::vector<TClient> FClients;
-    std::thread FThread;
+    TThread FThread;
     std::atomic<bool> FStopping{false};
 };
 
