@@ -140,7 +140,7 @@ inline POINT TrayIconPoint() {
 inline HWND RightPressTrayIcon() {
     ClickAt(TrayIconPoint(), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     HWND menu = nullptr;
-    Within(2000, [&] { return (menu = OpenMenu()) != nullptr; });
+    Within(4000, [&] { return (menu = OpenMenu()) != nullptr; });
     return menu;
 }
 
@@ -157,7 +157,7 @@ inline TMenuAnswer ShowFromTrayMenu(HWND form) {
     RECT m{};
     GetWindowRect(menu, &m);
     LeftClickAt({m.left + 30, m.top + 10});
-    if (Within(3000, [&] { return IsWindowVisible(form) != FALSE; }))
+    if (Within(4000, [&] { return IsWindowVisible(form) != FALSE; }))
         return TMenuAnswer::Taken;
     return OpenMenu() ? TMenuAnswer::Dead : TMenuAnswer::NoMenu;
 }
