@@ -10,8 +10,8 @@
 
 namespace {
 
-// The common controls name their subclass functions only from version 6, Windows XP's; the
-// version of Windows 2000 would refuse to load a program that imports them by name.
+// Windows XP is the oldest system the subclass functions are documented for: imported, they
+// would keep the program from loading on Windows 2000, where its start-up message must speak.
 template <typename TFunction> TFunction SubclassFunction(const char* name) {
     return SystemFunction<TFunction>(L"comctl32.dll", name);
 }
