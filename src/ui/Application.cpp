@@ -7,6 +7,11 @@
 
 TApplication* Application = nullptr;
 
+namespace {
+// Posted to the hidden window to hand the keyboard on to the main form.
+const UINT CM_ACTIVATEMAINFORM = WM_APP + 0x100;
+} // namespace
+
 std::vector<std::wstring> CommandLineParams() {
     int count = 0;
     LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
@@ -59,9 +64,14 @@ LRESULT TApplication::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             return message.Result;
     // The hidden window is brought to the foreground on the program's behalf (the tray menu,
     // showing the main form) and so takes the keyboard; a person expects the form to have it.
-    if (msg == WM_SETFOCUS && MainForm && MainForm->Visible() &&
-        IsWindowEnabled(MainForm->Handle())) {
-        MainForm->TakeFocus();
+    // The form is activated once the hidden window's own activation is over: activating
+    // another window from inside it left the program deaf to input now and then under Wine.
+    const bool formShown = MainForm && MainForm->Visible() && IsWindowEnabled(MainForm->Handle());
+    if (msg == WM_SETFOCUS && formShown)
+        PostMessageW(hwnd, CM_ACTIVATEMAINFORM, 0, 0);
+    if (msg == CM_ACTIVATEMAINFORM) {
+        if (formShown && GetActiveWindow() == hwnd)
+            MainForm->TakeFocus();
         return 0;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
