@@ -5,6 +5,7 @@
 #include "timer/SimpleTimer.h"
 #include "tray/TrayLogic.h"
 #include "ui/Application.h"
+#include "ui/Dpi.h"
 #include "ui/UtilWindow.h"
 
 #include <vector>
@@ -108,6 +109,13 @@ LRESULT TTrayIconHandler::HandleIconMessage(HWND hwnd, UINT msg, WPARAM wParam, 
         if (TTrayIcon* icon = Find(static_cast<UINT>(wParam)))
             icon->HandleCallback(lParam);
         return 0;
+    // The display's scale may have changed, and with it the size the shell shows icons at.
+    case WM_DPICHANGED:
+    case WM_SETTINGCHANGE:
+    case WM_DISPLAYCHANGE:
+        for (const auto& [id, icon] : FIcons)
+            icon->FollowShellIconSize();
+        break;
     // The shared window outlives closing, log-off questions and stray destroy requests.
     case WM_DESTROY:
     case WM_CLOSE:

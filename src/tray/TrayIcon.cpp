@@ -3,6 +3,7 @@
 
 #include "timer/SimpleTimer.h"
 #include "tray/TrayLogic.h"
+#include "ui/Dpi.h"
 #include "ui/ImgList.h"
 
 #include <commctrl.h>
@@ -30,7 +31,17 @@ std::wstring FromUtf8(const std::string& s) {
 
 } // namespace
 
-TTrayIcon::TTrayIcon(TComponent* AOwner) : TComponent(AOwner), FIconID(AcquireTrayHandler(this)) {
+int ShellSmallIconSize() {
+    const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (!taskbar)
+        return GetSystemMetrics(SM_CXSMICON);
+    return MetricForDpi(SM_CXSMICON,
+                        MonitorDpi(MonitorFromWindow(taskbar, MONITOR_DEFAULTTOPRIMARY)));
+}
+
+TTrayIcon::TTrayIcon(TComponent* AOwner)
+    : TComponent(AOwner), FIconID(AcquireTrayHandler(this)),
+      FIconSize(TrayPlatform.SmallIconSize()) {
     IconData.cbSize = sizeof(IconData);
     IconData.hWnd = TrayHandler()->Handle();
     IconData.uID = FIconID;
@@ -118,12 +129,21 @@ void TTrayIcon::SetIconList(TImageList* list) {
 void TTrayIcon::SetIconIndex(int index) {
     if (FIconList) {
         FIconIndex = ClampIconIndex(index, FIconList->Count());
-        AssignPicture(FIconList->GetIcon(FIconIndex));
+        AssignPicture(FIconList->GetIcon(FIconIndex, FIconSize));
         TrayModify();
     } else {
         FIconIndex = 0;
     }
     TrayModify();
+}
+
+void TTrayIcon::FollowShellIconSize() {
+    const int size = TrayPlatform.SmallIconSize();
+    if (size == FIconSize)
+        return;
+    FIconSize = size;
+    if (FIconList)
+        SetIconIndex(FIconIndex);
 }
 
 void TTrayIcon::SetHint(const std::wstring& value) {
@@ -158,7 +178,7 @@ void TTrayIcon::CycleTimerTick(TObject*) {
     if (!FIconList)
         return;
     const int count = FIconList->Count();
-    AssignPicture(FIconList->GetIcon(FIconIndex));
+    AssignPicture(FIconList->GetIcon(FIconIndex, FIconSize));
     TrayModify();
     const UINT id = FIconID;
     DoCycle(FIconIndex + 1 < count ? FIconIndex + 1 : 0);

@@ -57,11 +57,16 @@ static_assert(offsetof(TNotifyIconDataEx, dwInfoFlags) == offsetof(NOTIFYICONDAT
 static_assert(sizeof(TNotifyIconDataEx) == 936);
 #endif
 
+// The size the notification area shows icons at: the small-icon size for the density of the
+// taskbar's monitor where the system can tell it, for the system's density otherwise.
+int ShellSmallIconSize();
+
 // Platform calls of the tray icon that tests steer.
 struct TTrayPlatform {
     BOOL(WINAPI* NotifyIcon)(DWORD, PNOTIFYICONDATAW) = Shell_NotifyIconW;
     BOOL(WINAPI* CursorPos)(LPPOINT) = GetCursorPos;
     SHORT(WINAPI* KeyState)(int) = GetAsyncKeyState;
+    int (*SmallIconSize)() = ShellSmallIconSize;
 };
 extern TTrayPlatform TrayPlatform;
 
@@ -118,6 +123,10 @@ public:
     void SetIconVisible(bool value);
     int IconIndex() const { return FIconIndex; }
     void SetIconIndex(int index);
+    // The size list pictures are taken at: the shell's, as it was last asked.
+    int IconSize() const { return FIconSize; }
+    // Asks the shell's icon size again and, where it changed, takes the list's picture anew.
+    void FollowShellIconSize();
     bool WantEnterExitEvents() const { return FWantEnterExitEvents; }
     void SetWantEnterExitEvents(bool value);
     TBehavior Behavior() const { return FBehavior; }
@@ -225,6 +234,7 @@ private:
     TBehavior FBehavior = bhWin95;
     bool IsDblClick = false;
     int FIconIndex = 0;
+    int FIconSize;
     TImageList* FIconList = nullptr;
     bool FCycleIcons = false;
     std::uint32_t FCycleInterval = 0;

@@ -115,6 +115,8 @@ bool TTrayIcon::ApplicationHook(UINT msg, WPARAM wParam) {
     else if (msg == WM_SYSCOMMAND && wParam == SC_RESTORE && Application->MainForm)
         RestoreMainForm();
     if (msg == WM_TASKBARCREATED && WM_TASKBARCREATED != 0 && FIconVisible) {
+        // A new shell may show icons at another size.
+        FollowShellIconSize();
         TrayAdd();
         // The new shell knows nothing of the version the icon asked for before.
         SetBehavior(FBehavior);

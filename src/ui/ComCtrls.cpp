@@ -15,9 +15,9 @@ TUpDown::TUpDown(TComponent* AOwner, TWinControl* parent, const TUpDownParams& p
     create.WndParent = parent->Handle();
     CreateHandle(create);
     // Some versions of the control narrow themselves to a default width on creation.
-    const RECT& r = params.Bounds;
-    SetWindowPos(Handle(), nullptr, 0, 0, ScaleFrom96(r.right - r.left),
-                 ScaleFrom96(r.bottom - r.top), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT r = ScaleFrom96(params.Bounds, Dpi());
+    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Perform(UDM_SETRANGE32, WPARAM(params.Min), LPARAM(params.Max));
     SetPosition(params.Position);
 }

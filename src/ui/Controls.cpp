@@ -23,13 +23,6 @@ HWND NotifyingChild(UINT msg, WPARAM, LPARAM lParam) {
 
 } // namespace
 
-int ScaleFrom96(int value) {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return MulDiv(value, dpi, 96);
-}
-
 std::wstring MenuFontName() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
@@ -49,7 +42,7 @@ TWinControl::~TWinControl() {
 void TWinControl::SetFont(const TFontSpec& font) {
     FFont = font;
     LOGFONTW lf{};
-    lf.lfHeight = -ScaleFrom96(font.Height);
+    lf.lfHeight = -Scaled(font.Height);
     lf.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = font.Charset;
     lf.lfQuality = DEFAULT_QUALITY;
@@ -89,12 +82,16 @@ void TWinControl::CreateHandle(const TCreateParams& params) {
         wc.lpszClassName = params.WinClassName.c_str();
         RegisterClassW(&wc); // already registered by an earlier instance: fine
     }
-    // Child layouts scale with the display; a top-level window's place is in screen pixels.
-    const auto scale = [&](int v) { return params.Style & WS_CHILD ? ScaleFrom96(v) : v; };
-    const RECT& r = params.Bounds;
+    // Child layouts scale with their parent's density; a top-level window's place is in screen
+    // pixels.
+    FChild = (params.Style & WS_CHILD) != 0;
+    if (const TWinControl* parent = FromHandle(params.WndParent); FChild && parent)
+        FDpi = parent->FDpi;
+    FDesignBounds = params.Bounds;
+    const RECT r = FChild ? ScaleFrom96(params.Bounds, FDpi) : params.Bounds;
     FHandle = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
-                              params.Style, scale(r.left), scale(r.top), scale(r.right - r.left),
-                              scale(r.bottom - r.top), params.WndParent, nullptr, instance, this);
+                              params.Style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                              params.WndParent, nullptr, instance, this);
     if (!FHandle)
         return;
     SetPropW(FHandle, ControlProp, this);
@@ -102,6 +99,28 @@ void TWinControl::CreateHandle(const TCreateParams& params) {
         FDefWndProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StdWndProc)));
     SetFont(FFont);
+}
+
+void TWinControl::ChangeDpi(int dpi) {
+    FDpi = dpi;
+    if (FChild)
+        SetBounds(ScaleFrom96(FDesignBounds, dpi));
+    SetFont(FFont);
+}
+
+void TWinControl::SetBounds(const RECT& r) {
+    SetWindowPos(FHandle, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE TWinControl::TextExtent(const std::wstring& text, UINT flags) const {
+    const HDC dc = GetDC(FHandle);
+    const HGDIOBJ old = SelectObject(dc, FFontHandle);
+    RECT r{};
+    DrawTextW(dc, text.c_str(), -1, &r, DT_CALCRECT | flags);
+    SelectObject(dc, old);
+    ReleaseDC(FHandle, dc);
+    return {r.right, r.bottom};
 }
 
 void TWinControl::DestroyHandle() {

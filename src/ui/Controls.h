@@ -1,5 +1,6 @@
 #pragma once
 #include "ui/Component.h"
+#include "ui/Dpi.h"
 
 #include <windows.h>
 
@@ -16,9 +17,6 @@ enum : UINT {
     CN_VSCROLL = CN_BASE + WM_VSCROLL,
     CN_DRAWITEM = CN_BASE + WM_DRAWITEM,
 };
-
-// Layout sizes are given at 96 dots per inch; this scales one to the display's density.
-int ScaleFrom96(int value);
 
 // A font as the layout states it: face, character height in pixels at 96 dots per inch.
 struct TFontSpec {
@@ -59,6 +57,17 @@ public:
     void SetFont(const TFontSpec& font);
     HFONT FontHandle() const { return FFontHandle; }
 
+    // The density the control is laid out for: a child takes its parent's at creation.
+    int Dpi() const { return FDpi; }
+    int Scaled(int value) const { return ScaleFrom96(value, FDpi); }
+    // Lays a child out again from its 96-DPI bounds and makes its font again, at that density.
+    virtual void ChangeDpi(int dpi);
+    // Places a child in its parent's client area, in pixels; a density change puts it back
+    // where its design says.
+    void SetBounds(const RECT& r);
+    // The rectangle a text needs in the control's font (DrawTextW with DT_CALCRECT and flags).
+    SIZE TextExtent(const std::wstring& text, UINT flags = 0) const;
+
 protected:
     void CreateHandle(const TCreateParams& params);
     void DestroyHandle();
@@ -70,6 +79,8 @@ protected:
     virtual bool PreviewKey(TWinControl* control, WPARAM key);
     virtual bool PreviewWheel(int delta);
 
+    int FDpi = DesignDpi;
+
 private:
     LRESULT PreviewedInput(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -78,6 +89,8 @@ private:
     WNDPROC FDefWndProc = DefWindowProcW;
     TFontSpec FFont;
     HFONT FFontHandle = nullptr;
+    RECT FDesignBounds{}; // a child's, at 96 dots per inch
+    bool FChild = false;
     // Set while a control's default handling passes an unhandled wheel message up to this
     // window, which has already been offered it.
     bool FWheelOffered = false;

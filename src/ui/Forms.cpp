@@ -8,8 +8,8 @@ namespace {
 const DWORD FormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 const int SnapDistance = 10;
 
-HICON LoadIconResource(const std::wstring& name, int sizeMetric) {
-    const int size = GetSystemMetrics(sizeMetric);
+HICON LoadIconResource(const std::wstring& name, int sizeMetric, int dpi) {
+    const int size = MetricForDpi(sizeMetric, dpi);
     return static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_ICON, size, size, LR_SHARED));
 }
@@ -40,6 +40,13 @@ bool ClaimsKey(TWinControl* control, WPARAM key) {
     return key >= VK_LEFT && key <= VK_DOWN && (code & DLGC_WANTARROWS);
 }
 
+// Every control on the form, its panels' controls too.
+BOOL CALLBACK ChangeChildDpi(HWND child, LPARAM dpi) {
+    if (TWinControl* control = TWinControl::FromHandle(child))
+        control->ChangeDpi(int(dpi));
+    return TRUE;
+}
+
 TShiftState KeyboardShiftState() {
     TShiftState state = 0;
     if (GetKeyState(VK_SHIFT) < 0)
@@ -54,10 +61,13 @@ TShiftState KeyboardShiftState() {
 } // namespace
 
 TForm::TForm(TComponent* AOwner, const TFormParams& params)
-    : TWinControl(AOwner), FScreenSnap(params.ScreenSnap) {
-    RECT bounds{params.Left, params.Top, params.Left + ScaleFrom96(params.ClientWidth),
-                params.Top + ScaleFrom96(params.ClientHeight)};
-    AdjustWindowRectEx(&bounds, FormStyle, FALSE, 0);
+    : TWinControl(AOwner), FIconResource(params.IconResource), FClientWidth(params.ClientWidth),
+      FClientHeight(params.ClientHeight), FScreenSnap(params.ScreenSnap) {
+    // Laid out for the monitor the window opens on.
+    FDpi = MonitorDpi(MonitorFromPoint({params.Left, params.Top}, MONITOR_DEFAULTTONEAREST));
+    RECT bounds{params.Left, params.Top, params.Left + Scaled(FClientWidth),
+                params.Top + Scaled(FClientHeight)};
+    AdjustWindowRectForDpi(bounds, FormStyle, 0, FDpi);
     OffsetRect(&bounds, params.Left - bounds.left, params.Top - bounds.top);
     TCreateParams create;
     create.WinClassName = params.ClassName;
@@ -68,10 +78,48 @@ TForm::TForm(TComponent* AOwner, const TFormParams& params)
     create.WndParent = Application ? Application->Handle() : nullptr;
     CreateHandle(create);
     TStyleManager::ApplyToWindow(Handle());
-    if (!params.IconResource.empty()) {
-        Perform(WM_SETICON, ICON_BIG, LPARAM(LoadIconResource(params.IconResource, SM_CXICON)));
-        Perform(WM_SETICON, ICON_SMALL, LPARAM(LoadIconResource(params.IconResource, SM_CXSMICON)));
+    SetIcons();
+}
+
+void TForm::SetIcons() {
+    if (FIconResource.empty())
+        return;
+    Perform(WM_SETICON, ICON_BIG, LPARAM(LoadIconResource(FIconResource, SM_CXICON, FDpi)));
+    Perform(WM_SETICON, ICON_SMALL, LPARAM(LoadIconResource(FIconResource, SM_CXSMICON, FDpi)));
+}
+
+void TForm::ChangeDpi(int dpi, const RECT* bounds) {
+    TWinControl::ChangeDpi(dpi);
+    EnumChildWindows(Handle(), ChangeChildDpi, LPARAM(dpi));
+    SetIcons();
+    RECT r{0, 0, Scaled(FClientWidth), Scaled(FClientHeight)};
+    if (bounds) {
+        r = *bounds;
+    } else {
+        AdjustWindowRectForDpi(r, FormStyle, 0, dpi);
+        OffsetRect(&r, Left() - r.left, Top() - r.top);
     }
+    SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    AlignControls();
+}
+
+void TForm::SetClientSize(int width, int height) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    if (client.right == width && client.bottom == height)
+        return;
+    // The frame as it is drawn, whatever density the system draws it at.
+    const RECT window = WindowRect();
+    SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left + width - client.right,
+                 window.bottom - window.top + height - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::FollowMonitorDpi() {
+    const int dpi = MonitorDpi(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST));
+    if (dpi != Dpi())
+        ChangeDpi(dpi, nullptr);
 }
 
 TForm::~TForm() {
@@ -208,19 +256,6 @@ void TForm::SetTop(int value) {
     MoveTo(Left(), value);
 }
 
-int TForm::ClientHeight() const {
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    return client.bottom;
-}
-
-void TForm::SetClientHeight(int value) {
-    const RECT w = WindowRect();
-    SetWindowPos(Handle(), nullptr, 0, 0, w.right - w.left,
-                 w.bottom - w.top - ClientHeight() + value,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void TForm::MoveTo(int left, int top) {
     SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -250,6 +285,9 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ENDSESSION:
         if (wParam)
             Close();
+        return 0;
+    case WM_DPICHANGED:
+        ChangeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_SHOWWINDOW:
         if (wParam && OnShow)

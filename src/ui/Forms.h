@@ -40,9 +40,15 @@ public:
     int Top() const;
     void SetLeft(int value);
     void SetTop(int value);
-    // In pixels; the window keeps its place and width.
-    int ClientHeight() const;
-    void SetClientHeight(int value);
+
+    // Lays the form and every control on it out for a density. The window takes the given
+    // rectangle, or without one keeps its top-left corner and takes the size the layout needs.
+    void ChangeDpi(int dpi, const RECT* bounds);
+    void ChangeDpi(int dpi) override { ChangeDpi(dpi, nullptr); }
+    // Follows the density of the monitor the window lies on, where it differs from the form's.
+    void FollowMonitorDpi();
+    // The client area's size in pixels; the window keeps its top-left corner.
+    void SetClientSize(int width, int height);
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
@@ -60,16 +66,23 @@ public:
     TMouseWheelUpDownEvent OnMouseWheelDown;
 
 protected:
+    // Runs after every density change, once the controls have their designed places: a form
+    // whose captions need more room than the design gives them makes it here.
+    virtual void AlignControls() {}
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool PreviewKey(TWinControl* control, WPARAM key) override;
     bool PreviewWheel(int delta) override;
 
 private:
     RECT WindowRect() const;
+    void SetIcons();
     void MoveTo(int left, int top);
     void SnapWhileDragged(WINDOWPOS& pos) const;
 
     TWinControl* FActiveControl = nullptr;
+    std::wstring FIconResource;
+    int FClientWidth;
+    int FClientHeight;
     bool FScreenSnap;
     bool FDragging = false;
     int FWheelDelta = 0;

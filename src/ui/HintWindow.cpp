@@ -8,12 +8,9 @@
 namespace {
 
 // The system's status-bar font is the hint font of every tooltip.
-HFONT CreateHintFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        return nullptr;
-    return CreateFontIndirectW(&metrics.lfStatusFont);
+HFONT CreateHintFont(int dpi) {
+    const NONCLIENTMETRICSW metrics = NonClientMetricsForDpi(dpi);
+    return metrics.lfStatusFont.lfHeight ? CreateFontIndirectW(&metrics.lfStatusFont) : nullptr;
 }
 
 void SelectHintFont(HDC dc, HFONT font) {
@@ -30,7 +27,20 @@ RECT KeepInside(RECT rect, const RECT& area) {
     return {left, top, left + width, top + height};
 }
 
-THintWindow::THintWindow(TComponent* AOwner) : TWinControl(AOwner), FFont(CreateHintFont()) {
+THintWindow::THintWindow(TComponent* AOwner) : TWinControl(AOwner) {
+    FDpi = SystemDpi();
+    FFont = CreateHintFont(FDpi);
+}
+
+void THintWindow::ChangeDpi(int dpi) {
+    if (dpi == FDpi)
+        return;
+    FDpi = dpi;
+    if (FFont)
+        DeleteObject(FFont);
+    FFont = CreateHintFont(dpi);
+    if (HandleAllocated())
+        InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 THintWindow::~THintWindow() {

@@ -9,6 +9,8 @@ public:
     ~THintWindow() override;
 
     bool HandleAllocated() const { return Handle() != nullptr; }
+    // The hint font follows the density of the monitor the hint is about to show on.
+    void ChangeDpi(int dpi) override;
     // Makes the system window, still hidden, so that text can be measured on it.
     void HandleNeeded();
     // The rectangle (0, 0, w, h) the text needs in the hint font; lines break only at the

@@ -29,8 +29,10 @@ int TImageList::Count() const {
     return ImageList_GetImageCount(FHandle);
 }
 
-HICON TImageList::GetIcon(int index) const {
+HICON TImageList::GetIcon(int index, int size) const {
     if (index < 0 || index >= Count())
         return nullptr;
+    if (size != 16 && FSizedSource)
+        return FSizedSource(index, size);
     return ImageList_GetIcon(FHandle, index, ILD_NORMAL);
 }

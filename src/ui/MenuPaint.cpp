@@ -1,23 +1,24 @@
 #include "ui/MenuPaint.h"
 
+#include "ui/Dpi.h"
 #include "ui/Styles.h"
 
 namespace {
 
-// The system's menu font, made once: menus of one run share it and it lives to the end.
-HFONT MenuFont() {
-    static const HFONT font = [] {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof(metrics);
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-        return CreateFontIndirectW(&metrics.lfMenuFont);
-    }();
-    return font;
-}
+// The system's menu font for the density of the last menu: menus of one run share it, and it
+// is made again only when a menu opens on a monitor of another density.
+HFONT FontHandle = nullptr;
+int FontDpi = 0;
 
-// Pixels designed at 96 DPI, on the display the menu shows on.
-int Scaled(HDC dc, int pixels) {
-    return MulDiv(pixels, GetDeviceCaps(dc, LOGPIXELSY), 96);
+HFONT MenuFont(int dpi) {
+    if (!FontHandle || FontDpi != dpi) {
+        if (FontHandle)
+            DeleteObject(FontHandle);
+        const NONCLIENTMETRICSW metrics = NonClientMetricsForDpi(dpi);
+        FontHandle = CreateFontIndirectW(&metrics.lfMenuFont);
+        FontDpi = dpi;
+    }
+    return FontHandle;
 }
 
 void Fill(HDC dc, const RECT& area, COLORREF colour) {
@@ -34,35 +35,35 @@ const int kSeparatorHeight = 7;
 
 namespace MenuPaint {
 
-void Measure(MEASUREITEMSTRUCT& item, const std::wstring& caption, bool separator) {
-    const HDC dc = GetDC(nullptr);
+void Measure(MEASUREITEMSTRUCT& item, const std::wstring& caption, bool separator, int dpi) {
     if (separator) {
         item.itemWidth = 0;
-        item.itemHeight = UINT(Scaled(dc, kSeparatorHeight));
-    } else {
-        const HGDIOBJ old = SelectObject(dc, MenuFont());
-        RECT text{};
-        DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_CALCRECT);
-        SelectObject(dc, old);
-        item.itemWidth = UINT(text.right + 2 * Scaled(dc, kTextPad));
-        item.itemHeight = UINT(text.bottom + Scaled(dc, kItemAir));
+        item.itemHeight = UINT(ScaleFrom96(kSeparatorHeight, dpi));
+        return;
     }
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, MenuFont(dpi));
+    RECT text{};
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_CALCRECT);
+    SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
+    item.itemWidth = UINT(text.right + 2 * ScaleFrom96(kTextPad, dpi));
+    item.itemHeight = UINT(text.bottom + ScaleFrom96(kItemAir, dpi));
 }
 
-void Draw(const DRAWITEMSTRUCT& item, const std::wstring& caption, bool separator) {
+void Draw(const DRAWITEMSTRUCT& item, const std::wstring& caption, bool separator, int dpi) {
     const TStyleColors& colors = TStyleManager::Colors();
     const HDC dc = item.hDC;
     const bool hot = !separator && (item.itemState & ODS_SELECTED);
     Fill(dc, item.rcItem, hot ? colors.Hot : colors.Face);
-    const int pad = Scaled(dc, kTextPad);
+    const int pad = ScaleFrom96(kTextPad, dpi);
     if (separator) {
         const int middle = (item.rcItem.top + item.rcItem.bottom) / 2;
         Fill(dc, {item.rcItem.left + pad / 2, middle, item.rcItem.right - pad / 2, middle + 1},
              colors.Disabled);
         return;
     }
-    const HGDIOBJ old = SelectObject(dc, MenuFont());
+    const HGDIOBJ old = SelectObject(dc, MenuFont(dpi));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, (item.itemState & ODS_DISABLED) ? colors.Disabled : colors.Text);
     RECT text = item.rcItem;

@@ -7,8 +7,9 @@
 
 namespace MenuPaint {
 
-// The size of one item; a separator is a thin line with some air around it.
-void Measure(MEASUREITEMSTRUCT& item, const std::wstring& caption, bool separator);
-void Draw(const DRAWITEMSTRUCT& item, const std::wstring& caption, bool separator);
+// The size of one item at the density of the menu's monitor; a separator is a thin line with
+// some air around it.
+void Measure(MEASUREITEMSTRUCT& item, const std::wstring& caption, bool separator, int dpi);
+void Draw(const DRAWITEMSTRUCT& item, const std::wstring& caption, bool separator, int dpi);
 
 } // namespace MenuPaint

@@ -1,5 +1,6 @@
 #include "ui/Menus.h"
 
+#include "ui/Dpi.h"
 #include "ui/MenuHotkeys.h"
 #include "ui/MenuPaint.h"
 #include "ui/Styles.h"
@@ -42,7 +43,7 @@ TPopupMenu::TPopupMenu(TComponent* AOwner, bool autoHotkeys)
             if (auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(l);
                 item->CtlType == ODT_MENU && item->itemData < FShown.size()) {
                 const std::wstring& caption = FShown[item->itemData];
-                MenuPaint::Measure(*item, caption, TMenuItem::IsSeparatorCaption(caption));
+                MenuPaint::Measure(*item, caption, TMenuItem::IsSeparatorCaption(caption), FDpi);
                 return LRESULT(TRUE);
             }
             break;
@@ -50,7 +51,7 @@ TPopupMenu::TPopupMenu(TComponent* AOwner, bool autoHotkeys)
             if (const auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(l);
                 item->CtlType == ODT_MENU && item->itemData < FShown.size()) {
                 const std::wstring& caption = FShown[item->itemData];
-                MenuPaint::Draw(*item, caption, TMenuItem::IsSeparatorCaption(caption));
+                MenuPaint::Draw(*item, caption, TMenuItem::IsSeparatorCaption(caption), FDpi);
                 return LRESULT(TRUE);
             }
             break;
@@ -105,6 +106,7 @@ std::vector<std::wstring> TPopupMenu::ShownCaptions() const {
 void TPopupMenu::Popup(int x, int y) {
     const HMENU menu = CreatePopupMenu();
     FShown = ShownCaptions();
+    FDpi = MonitorDpi(MonitorFromPoint({x, y}, MONITOR_DEFAULTTONEAREST));
     const bool drawn = TStyleManager::IsCustomStyleActive();
     if (drawn) {
         MENUINFO info{};

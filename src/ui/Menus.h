@@ -60,5 +60,6 @@ private:
     bool FAutoHotkeys;
     std::vector<TMenuItem*> FItems;
     std::vector<std::wstring> FShown; // the captions of the menu being shown
+    int FDpi = 96;                    // the density of the monitor it is shown on
     std::unique_ptr<TUtilWindow> FWindow;
 };

@@ -68,13 +68,6 @@ void TLabel::SetCaption(const std::wstring& caption) {
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-int TLabel::Bottom() const {
-    RECT r{};
-    GetWindowRect(Handle(), &r);
-    MapWindowPoints(nullptr, GetParent(Handle()), reinterpret_cast<POINT*>(&r), 2);
-    return r.bottom;
-}
-
 void TLabel::FitHeightTo(HFONT font) {
     const HDC dc = GetDC(Handle());
     const HGDIOBJ old = SelectObject(dc, font);

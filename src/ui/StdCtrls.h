@@ -41,8 +41,6 @@ public:
     TLabel(TComponent* AOwner, TWinControl* parent, const TLabelParams& params);
 
     void SetCaption(const std::wstring& caption);
-    // The bottom edge in the parent's client pixels.
-    int Bottom() const;
 
     TNotifyEvent OnClick;
     TMouseEvent OnMouseDown;

@@ -93,6 +93,11 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOVE:
         WMMove();
         return 0;
+    case WM_DPICHANGED: {
+        const LRESULT result = TForm::WndProc(msg, wParam, lParam);
+        TrayIcon->FollowShellIconSize();
+        return result;
+    }
     case WM_TRAYWHEELUP:
         WMTrayWheelUp();
         return 0;

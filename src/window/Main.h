@@ -99,6 +99,7 @@ public:
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void AlignControls() override;
 
 private:
     void CreateLayout();

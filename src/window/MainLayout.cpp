@@ -3,6 +3,9 @@
 #include "window/Main.h"
 
 #include "ui/SysUtils.h"
+#include "window/TrayPictureIcon.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -62,6 +65,8 @@ void TMainForm::CreateLayout() {
 
     ImageList = Named(new TImageList(this), L"ImageList");
     ImageList->AddStripResource(L"TRAYICONS", L"TRAYICONSMASK");
+    // Where the shell shows larger icons, each picture is drawn for that size.
+    ImageList->SetSizedSource(MakeTrayPictureIcon);
 
     TrayIcon = Named(new TTrayIcon(this), L"TrayIcon");
     TrayIcon->SetIconList(ImageList);
@@ -116,6 +121,24 @@ void TMainForm::CreateLayout() {
     OnMouseWheelUp = [this](TObject* s, bool& handled) { FormMouseWheelUp(s, handled); };
     OnMouseWheelDown = [this](TObject* s, bool& handled) { FormMouseWheelDown(s, handled); };
     TrayIcon->Loaded();
+}
+
+// The design's strips at the present density, stretched where its fonts need more room than
+// the design gives them: the window as wide as the key help's widest line, the key help's strip
+// as high as its four lines, the device name's as high as its font's line (the label takes it),
+// the window as high as they all. The check box keeps to the right edge.
+void TMainForm::AlignControls() {
+    const SIZE help = LabelHint->TextExtent(KeyHelpText, DT_NOPREFIX);
+    const int width = std::max(Scaled(167), int(help.cx));
+    const int top = Scaled(42);
+    const int nameTop = std::max(Scaled(107), top + int(help.cy));
+    RECT name;
+    GetClientRect(LabelName->Handle(), &name);
+    Panel->SetBounds({0, 0, width, top});
+    LabelHint->SetBounds({0, top, width, nameTop});
+    LabelName->SetBounds({0, nameTop, width, nameTop + name.bottom});
+    CHKMute->SetBounds({width - Scaled(60), 0, width, top});
+    SetClientSize(width, std::max(Scaled(121), nameTop + int(name.bottom)));
 }
 
 void TMainForm::FillPresetMenus() {

@@ -39,15 +39,16 @@ void TMainForm::FormCreate(TObject*) {
     FillPresetMenus();
     LoadWindowPosition(*this, SettingsFileName());
     EnsureWindowOnScreen(Handle());
+    // The saved place may lie on a monitor of another density than the designed one.
+    FollowMonitorDpi();
     const std::wstring menuFace = MenuFontName();
     SetFontFace(*LabelName, menuFace);
-    // The menu face may need more height than the designed strip; the window shows it whole.
-    if (LabelName->Bottom() > ClientHeight())
-        SetClientHeight(LabelName->Bottom());
     MAudioName = GetDefaultOutputName();
     LabelName->SetCaption(MAudioName);
     SetFontFace(*CHKMute, menuFace);
     LabelHint->SetCaption(KeyHelpText);
+    // The menu face may need more height than the designed strip; the window shows it whole.
+    AlignControls();
     TrayIcon->SetIconVisible(false);
     TimerClose->SetEnabled(false);
     MVol = GetEndpointVolume();

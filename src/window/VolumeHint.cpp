@@ -9,6 +9,8 @@ const unsigned HintDuration = 3000;
 
 void ShowHintBesideTaskbarAt(THintWindow& hint, TTimer& timer, const std::wstring& text,
                              TPoint cursor, std::int32_t edge, const TRect& taskbar) {
+    // Measured in the font of the monitor the hint opens on, the one under the cursor.
+    hint.ChangeDpi(MonitorDpi(MonitorFromPoint({cursor.X, cursor.Y}, MONITOR_DEFAULTTONEAREST)));
     hint.HandleNeeded();
     RECT rect = hint.CalcTextRect(text);
     const TPoint origin = VolumeHintOrigin(cursor, edge, taskbar, hint.Width(), hint.Height());

@@ -17,29 +17,53 @@ std::vector<std::wstring> Captions(const TPopupMenu* menu) {
     return menu->ShownCaptions();
 }
 
+// How much wider than the design the key help's widest line is in its font, if at all.
+int KeyHelpOverhang(const TMainForm* form) {
+    const HDC dc = GetDC(form->LabelHint->Handle());
+    const HGDIOBJ old = SelectObject(dc, form->LabelHint->FontHandle());
+    int widest = 0;
+    for (const wchar_t* line : {L"  ↑:+1 ↓:-1 →:+10 ←:-10", L"  Home:100 End:0 Del:ミュート",
+                                L"  マウスホイール ↑:+1 ↓:-1"}) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, line, lstrlenW(line), &size);
+        widest = std::max(widest, int(size.cx));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(form->LabelHint->Handle(), dc);
+    return std::max(0, widest - form->Scaled(167));
+}
+
+// The designed places; where the key help is wider than the design, the window and its
+// full-width strips are as much wider and the check box keeps to the right edge.
 TEST_F(MainFormTest, ControlsSitWhereTheLayoutPutsThem) {
     TMainForm* form = Create();
+    const int grow = KeyHelpOverhang(form);
     RECT client;
     GetClientRect(form->Handle(), &client);
-    EXPECT_EQ(client.right, ScaleFrom96(167));
+    EXPECT_EQ(client.right, form->Scaled(167) + grow);
     const HWND panel = form->Panel->Handle();
     struct Case {
         const TWinControl* control;
         HWND parent;
         RECT at96;
+        bool moves = false; // with the right edge
     };
     // The device name's height follows its font (tested below).
     const Case cases[] = {
         {form->Panel, form->Handle(), {0, 0, 167, 42}},
         {form->LabelHint, form->Handle(), {0, 42, 167, 107}},
         {form->LabelVol, panel, {3, 3, 73, 39}},
-        {form->CHKMute, panel, {107, 0, 167, 42}},
+        {form->CHKMute, panel, {107, 0, 167, 42}, true},
         {form->UpDown, panel, {75, 0, 100, 40}},
     };
     for (const Case& c : cases) {
         const RECT r = ClientRectIn(c.control, c.parent);
-        const RECT want{ScaleFrom96(c.at96.left), ScaleFrom96(c.at96.top),
-                        ScaleFrom96(c.at96.right), ScaleFrom96(c.at96.bottom)};
+        RECT want{form->Scaled(c.at96.left), form->Scaled(c.at96.top), form->Scaled(c.at96.right),
+                  form->Scaled(c.at96.bottom)};
+        if (c.at96.right == 167)
+            want.right += grow;
+        if (c.moves)
+            want.left += grow;
         EXPECT_TRUE(EqualRect(&r, &want))
             << testing::PrintToString(c.control->Name) << " at " << r.left << "," << r.top << ","
             << r.right << "," << r.bottom;
@@ -177,11 +201,11 @@ TEST_F(MainFormTest, DeviceNameTakesTheHeightOfItsFontAndTheWindowShowsItWhole) 
         TMainForm* form = Create();
         const RECT r = ClientRectIn(form->LabelName, form->Handle());
         const int line = LineHeight(form->LabelName->FontHandle());
-        EXPECT_EQ(r.top, ScaleFrom96(107)) << testing::PrintToString(face);
+        EXPECT_EQ(r.top, form->Scaled(107)) << testing::PrintToString(face);
         EXPECT_EQ(r.bottom - r.top, line) << testing::PrintToString(face);
         RECT client;
         GetClientRect(form->Handle(), &client);
-        EXPECT_EQ(client.bottom, std::max<LONG>(ScaleFrom96(121), r.bottom))
+        EXPECT_EQ(client.bottom, std::max<LONG>(form->Scaled(121), r.bottom))
             << testing::PrintToString(face);
         delete form;
         app->MainForm = nullptr;
