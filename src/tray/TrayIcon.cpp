@@ -32,7 +32,7 @@ std::wstring FromUtf8(const std::string& s) {
 } // namespace
 
 int ShellSmallIconSize() {
-    const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    const HWND taskbar = FindWindowExW(nullptr, nullptr, L"Shell_TrayWnd", nullptr);
     if (!taskbar)
         return GetSystemMetrics(SM_CXSMICON);
     return MetricForDpi(SM_CXSMICON,
