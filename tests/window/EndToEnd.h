@@ -145,21 +145,17 @@ inline HWND RightPressTrayIcon() {
 }
 
 // How the tray menu's first item answered a click.
-enum class TMenuAnswer { NoMenu, Dead, Taken };
-
-// A right press on the tray icon and a click on the menu's first item, which shows the window.
-// Under Wine a tray menu now and then answers no input at all until its process ends: Dead
-// then (the menu still open, the window still hidden), and only a new copy helps.
-inline TMenuAnswer ShowFromTrayMenu(HWND form) {
+// A right press on the tray icon and a click on the menu's first item: whether the window
+// came. Under Wine a tray menu now and then answers no input at all until its process ends,
+// or a press in a fresh desktop brings no menu; only a new copy helps then.
+inline bool ShowFromTrayMenu(HWND form) {
     const HWND menu = RightPressTrayIcon();
     if (!menu)
-        return TMenuAnswer::NoMenu;
+        return false;
     RECT m{};
     GetWindowRect(menu, &m);
     LeftClickAt({m.left + 30, m.top + 10});
-    if (Within(4000, [&] { return IsWindowVisible(form) != FALSE; }))
-        return TMenuAnswer::Taken;
-    return OpenMenu() ? TMenuAnswer::Dead : TMenuAnswer::NoMenu;
+    return Within(4000, [&] { return IsWindowVisible(form) != FALSE; });
 }
 
 // Whether the keyboard reaches the window: the foreground window, active in its own thread,

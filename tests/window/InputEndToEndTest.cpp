@@ -60,7 +60,7 @@ protected:
             const HWND form = Start(argument);
             if (!form || !prepare(form))
                 return nullptr;
-            if (ShowFromTrayMenu(form) == TMenuAnswer::Taken)
+            if (ShowFromTrayMenu(form))
                 return form;
             program->Kill();
         }
