@@ -22,7 +22,7 @@ int SystemDpi() {
 }
 
 int MonitorDpi(HMONITOR monitor) {
-    const auto query = SystemFunction<TGetDpiForMonitor>(L"shcore.dll", "GetDpiForMonitor");
+    static const auto query = SystemFunction<TGetDpiForMonitor>(L"shcore.dll", "GetDpiForMonitor");
     UINT x = 0, y = 0;
     // 0: the effective density, the one the user's scale setting gives.
     if (query && monitor && SUCCEEDED(query(monitor, 0, &x, &y)) && y > 0)
@@ -31,14 +31,14 @@ int MonitorDpi(HMONITOR monitor) {
 }
 
 int WindowDpi(HWND window) {
-    const auto query = SystemFunction<TGetDpiForWindow>(L"user32.dll", "GetDpiForWindow");
+    static const auto query = SystemFunction<TGetDpiForWindow>(L"user32.dll", "GetDpiForWindow");
     if (const UINT dpi = query && window ? query(window) : 0; dpi > 0)
         return int(dpi);
     return MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
 }
 
 int MetricForDpi(int index, int dpi) {
-    const auto query =
+    static const auto query =
         SystemFunction<TGetSystemMetricsForDpi>(L"user32.dll", "GetSystemMetricsForDpi");
     if (query)
         return query(index, UINT(dpi));
@@ -46,14 +46,14 @@ int MetricForDpi(int index, int dpi) {
 }
 
 void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
-    const auto adjust =
+    static const auto adjust =
         SystemFunction<TAdjustWindowRectExForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
     if (!adjust || !adjust(&rect, style, FALSE, exStyle, UINT(dpi)))
         AdjustWindowRectEx(&rect, style, FALSE, exStyle);
 }
 
 NONCLIENTMETRICSW NonClientMetricsForDpi(int dpi) {
-    const auto query =
+    static const auto query =
         SystemFunction<TSystemParametersInfoForDpi>(L"user32.dll", "SystemParametersInfoForDpi");
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);

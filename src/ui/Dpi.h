@@ -1,6 +1,6 @@
 #pragma once
 // Display density as the system reports it. Functions newer than Vista are looked up at run
-// time; where they are missing the answers fall back to the one system-wide density.
+// time, once each; where they are missing the answers fall back to the one system-wide density.
 #include <windows.h>
 
 #ifndef WM_DPICHANGED

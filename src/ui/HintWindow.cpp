@@ -13,11 +13,19 @@ HFONT CreateHintFont(int dpi) {
     return metrics.lfStatusFont.lfHeight ? CreateFontIndirectW(&metrics.lfStatusFont) : nullptr;
 }
 
-void SelectHintFont(HDC dc, HFONT font) {
-    SelectObject(dc, font ? HGDIOBJ(font) : GetStockObject(DEFAULT_GUI_FONT));
+// The font it replaced, to be put back.
+HGDIOBJ SelectHintFont(HDC dc, HFONT font) {
+    return SelectObject(dc, font ? HGDIOBJ(font) : GetStockObject(DEFAULT_GUI_FONT));
 }
 
 } // namespace
+
+THintLayout HintLayoutFor(int dpi) {
+    if (dpi <= DesignDpi)
+        return {1, 1, 2, 0, 4};
+    const int frame = ScaleFrom96(1, dpi), room = frame + ScaleFrom96(1, dpi);
+    return {frame, room, ScaleFrom96(2, dpi), 2 * room, ScaleFrom96(4, dpi)};
+}
 
 RECT KeepInside(RECT rect, const RECT& area) {
     const LONG width = std::min(rect.right - rect.left, area.right - area.left);
@@ -67,8 +75,7 @@ void THintWindow::HandleNeeded() {
 RECT THintWindow::CalcTextRect(const std::wstring& text) {
     RECT rect{0, 0, 0, 0};
     const HDC dc = GetDC(Handle());
-    const HGDIOBJ old = GetCurrentObject(dc, OBJ_FONT);
-    SelectHintFont(dc, FFont);
+    const HGDIOBJ old = SelectHintFont(dc, FFont);
     DrawTextW(dc, text.c_str(), -1, &rect, DT_CALCRECT);
     SelectObject(dc, old);
     ReleaseDC(Handle(), dc);
@@ -78,7 +85,9 @@ RECT THintWindow::CalcTextRect(const std::wstring& text) {
 void THintWindow::ActivateHint(RECT rect, const std::wstring& text) {
     HandleNeeded();
     FText = text;
-    rect.bottom += 4;
+    const THintLayout layout = HintLayoutFor(FDpi);
+    rect.right += layout.GrowWidth;
+    rect.bottom += layout.GrowHeight;
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     if (GetMonitorInfoW(MonitorFromPoint({rect.left, rect.top}, MONITOR_DEFAULTTONEAREST),
@@ -95,9 +104,7 @@ void THintWindow::ReleaseHandle() {
     DestroyHandle();
 }
 
-void THintWindow::Paint() {
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(Handle(), &ps);
+void THintWindow::Paint(HDC dc) {
     const bool styled = TStyleManager::IsCustomStyleActive();
     const COLORREF face = styled ? TStyleManager::Colors().Face : GetSysColor(COLOR_INFOBK);
     const COLORREF text = styled ? TStyleManager::Colors().Text : GetSysColor(COLOR_INFOTEXT);
@@ -106,25 +113,34 @@ void THintWindow::Paint() {
     const HBRUSH background = CreateSolidBrush(face);
     FillRect(dc, &client, background);
     DeleteObject(background);
+    const THintLayout layout = HintLayoutFor(FDpi);
     const HBRUSH frame = CreateSolidBrush(styled ? TStyleManager::Colors().Disabled : text);
-    FrameRect(dc, &client, frame);
+    RECT ring = client;
+    for (int i = 0; i < layout.Frame; ++i) {
+        FrameRect(dc, &ring, frame);
+        InflateRect(&ring, -1, -1);
+    }
     DeleteObject(frame);
-    // The rectangle is the bare text plus 4 pixels of height: the text sits 2 pixels down and
-    // one right, clear of the frame; a glyph's own spacing leaves room for the frame's right side.
     RECT textRect = client;
-    textRect.left += 1;
-    textRect.top += 2;
-    SelectHintFont(dc, FFont);
+    textRect.left += layout.TextLeft;
+    textRect.top += layout.TextTop;
+    const HGDIOBJ old = SelectHintFont(dc, FFont);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, text);
     DrawTextW(dc, FText.c_str(), -1, &textRect, DT_NOCLIP);
-    EndPaint(Handle(), &ps);
+    SelectObject(dc, old);
 }
 
 LRESULT THintWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_PAINT:
-        Paint();
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        Paint(BeginPaint(Handle(), &ps));
+        EndPaint(Handle(), &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        Paint(HDC(wParam));
         return 0;
     case WM_ERASEBKGND:
         return 1;

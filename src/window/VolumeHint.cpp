@@ -10,10 +10,12 @@ const unsigned HintDuration = 3000;
 void ShowHintBesideTaskbarAt(THintWindow& hint, TTimer& timer, const std::wstring& text,
                              TPoint cursor, std::int32_t edge, const TRect& taskbar) {
     // Measured in the font of the monitor the hint opens on, the one under the cursor.
-    hint.ChangeDpi(MonitorDpi(MonitorFromPoint({cursor.X, cursor.Y}, MONITOR_DEFAULTTONEAREST)));
+    const int dpi = MonitorDpi(MonitorFromPoint({cursor.X, cursor.Y}, MONITOR_DEFAULTTONEAREST));
+    hint.ChangeDpi(dpi);
     hint.HandleNeeded();
     RECT rect = hint.CalcTextRect(text);
-    const TPoint origin = VolumeHintOrigin(cursor, edge, taskbar, hint.Width(), hint.Height());
+    const TPoint origin = VolumeHintOrigin(cursor, edge, taskbar, hint.Width(), hint.Height(),
+                                           ScaleFrom96(VolumeHintGap, dpi));
     OffsetRect(&rect, origin.X, origin.Y);
     hint.ActivateHint(rect, text);
     // The toolkit timer restarts only when these change, so a later show leaves the countdown

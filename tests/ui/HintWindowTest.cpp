@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
+#include <vector>
 
 // Found by argument lookup from inside the test macros: RECT lives in the global namespace.
 bool operator==(const RECT& a, const RECT& b) {
@@ -115,6 +117,70 @@ TEST(HintWindow, StaysInsideTheNearestMonitor) {
         {monitor.right - 30, monitor.bottom - 10, monitor.right + 70, monitor.bottom + 20}, L"x");
     EXPECT_EQ(WindowRectOf(hint.Handle()),
               (RECT{monitor.right - 100, monitor.bottom - 34, monitor.right, monitor.bottom}));
+}
+
+// The hint as it draws itself, pixel for pixel.
+struct THintPixels {
+    int Width = 0, Height = 0;
+    std::vector<COLORREF> Pixels;
+    COLORREF At(int x, int y) const { return Pixels[y * Width + x]; }
+};
+
+THintPixels Printed(const THintWindow& hint) {
+    THintPixels shot;
+    RECT client;
+    GetClientRect(hint.Handle(), &client);
+    shot.Width = client.right;
+    shot.Height = client.bottom;
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, shot.Width, shot.Height);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageW(hint.Handle(), WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+    for (int y = 0; y < shot.Height; ++y)
+        for (int x = 0; x < shot.Width; ++x)
+            shot.Pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
+// Above 96 DPI (where the hint is the bare text's width) the frame is whole and as thick as the
+// density asks, and no stroke of the text touches it: a ring at least a pixel wide inside the
+// frame shows only the background. Last glyphs with little spacing of their own ("%", "I") are
+// the ones that reach the frame.
+TEST(HintWindow, TheTextKeepsClearOfTheFrameAtHigherDensities) {
+    for (const wchar_t* text : {L"音量 100%\r\nSpeakers", L"音量 42%\r\nHDMI Output II"})
+        for (int dpi : {120, 144, 192}) {
+            SCOPED_TRACE(testing::Message() << dpi << " DPI");
+            THintWindow hint(nullptr);
+            hint.ChangeDpi(dpi);
+            hint.HandleNeeded();
+            const RECT need = hint.CalcTextRect(text);
+            hint.ActivateHint(need, text);
+            const THintPixels shot = Printed(hint);
+            const int frame = MulDiv(1, dpi, 96);
+            EXPECT_GE(shot.Width, need.right + 2 * frame);
+            const COLORREF edge = shot.At(0, 0), face = shot.At(frame, frame);
+            ASSERT_NE(edge, face);
+            int ink = 0;
+            for (int y = 0; y < shot.Height; ++y)
+                for (int x = 0; x < shot.Width; ++x) {
+                    const int inward = std::min({x, y, shot.Width - 1 - x, shot.Height - 1 - y});
+                    const COLORREF p = shot.At(x, y);
+                    if (inward < frame) {
+                        ASSERT_EQ(p, edge) << x << "," << y;
+                    } else if (inward == frame) {
+                        ASSERT_EQ(p, face) << "text touches the frame at " << x << "," << y;
+                    } else {
+                        ink += p != face;
+                    }
+                }
+            EXPECT_GT(ink, 0);
+            hint.ReleaseHandle();
+        }
 }
 
 } // namespace

@@ -300,4 +300,25 @@ TEST_F(DpiTest, ADensityChangeLaysTheWindowOutAgainInTheSuggestedRectangle) {
     ExpectDesign(ShellPictures.back(), form->MVol, form);
 }
 
+// The scale changed where no window is told its density: the system's settings or the display
+// changed, and the tray's own window hears of it. The picture follows the shell's new size, and
+// back again.
+TEST_F(DpiTest, ASettingOrDisplayChangeRedrawsTheTrayPictureAtTheShellsNewSize) {
+    TMainForm* form = Create();
+    form->MVol = 42;
+    form->ApplyVolume();
+    TrayPlatform.SmallIconSize = SteeredSize;
+    const int system = GetSystemMetrics(SM_CXSMICON);
+    for (const UINT message : {WM_SETTINGCHANGE, WM_DISPLAYCHANGE})
+        for (const int size : {system == 32 ? 20 : 32, system}) {
+            SCOPED_TRACE(testing::Message() << message << " to " << size << " pixels");
+            SteeredIconSize = size;
+            ShellPictures.clear();
+            SendMessageW(TrayHandler()->Handle(), message, 0, 0);
+            ASSERT_FALSE(ShellPictures.empty());
+            EXPECT_EQ(ShellPictures.back().Size, size);
+            ExpectDesign(ShellPictures.back(), 42, form);
+        }
+}
+
 } // namespace

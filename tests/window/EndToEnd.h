@@ -144,7 +144,6 @@ inline HWND RightPressTrayIcon() {
     return menu;
 }
 
-// How the tray menu's first item answered a click.
 // A right press on the tray icon and a click on the menu's first item: whether the window
 // came. Under Wine a tray menu now and then answers no input at all until its process ends,
 // or a press in a fresh desktop brings no menu; only a new copy helps then.

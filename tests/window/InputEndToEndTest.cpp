@@ -39,7 +39,6 @@ protected:
                    [&] { return (label = VolumeLabel(form)) && WindowText(label) == L"50%"; });
         return form;
     }
-    // A "/w" copy whose window shows; null when it does not.
     // A "/w" copy whose window is up and active, as a person finds it before clicking into it.
     HWND StartWindow() {
         const HWND form = Start(L"/w");

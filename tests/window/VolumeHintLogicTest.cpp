@@ -36,6 +36,7 @@ TEST(VolumeHintOrigin, MovesOffTheTaskbarByThePreviousSize) {
         TRect Taskbar;
         std::int32_t Width, Height; // of the previous hint
         TPoint Origin;
+        std::int32_t Gap = VolumeHintGap;
     };
     const Case cases[] = {
         // Top 1040 - 34 - 8: a hint as high as the last one ends 8 pixels above the taskbar.
@@ -47,18 +48,21 @@ TEST(VolumeHintOrigin, MovesOffTheTaskbarByThePreviousSize) {
         {"right", teRight, {1860, 0, 1920, 1080}, 120, 34, {1732, 1060}},
         {"none", teNone, {}, 120, 34, {1800, 1060}},
         {"unknown code", 7, {0, 1040, 1920, 1080}, 120, 34, {1800, 1060}},
+        // At 200 % the gap is twice as wide.
+        {"bottom at 200 %", teBottom, {0, 1040, 1920, 1080}, 240, 68, {1800, 956}, 16},
+        {"left at 200 %", teLeft, {0, 0, 60, 1080}, 240, 68, {316, 1060}, 16},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        EXPECT_EQ(VolumeHintOrigin(cursor, c.Edge, c.Taskbar, c.Width, c.Height), c.Origin);
+        EXPECT_EQ(VolumeHintOrigin(cursor, c.Edge, c.Taskbar, c.Width, c.Height, c.Gap), c.Origin);
     }
 }
 
 TEST(VolumeHintOrigin, ExtremeAnswersDoNotWrapAround) {
     const std::int32_t low = std::numeric_limits<std::int32_t>::min();
     const std::int32_t high = std::numeric_limits<std::int32_t>::max();
-    EXPECT_EQ(VolumeHintOrigin({5, 5}, teBottom, {0, low + 3, 10, 0}, 0, 100), (TPoint{5, low}));
-    EXPECT_EQ(VolumeHintOrigin({5, 5}, teLeft, {0, 0, high - 3, 10}, 100, 0), (TPoint{high, 5}));
+    EXPECT_EQ(VolumeHintOrigin({5, 5}, teBottom, {0, low + 3, 10, 0}, 0, 100, 8), (TPoint{5, low}));
+    EXPECT_EQ(VolumeHintOrigin({5, 5}, teLeft, {0, 0, high - 3, 10}, 100, 0, 8), (TPoint{high, 5}));
 }
 
 } // namespace
