@@ -1,5 +1,7 @@
 #include "ui/HintWindow.h"
 
+#include "harness/Pixels.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -132,18 +134,7 @@ THintPixels Printed(const THintWindow& hint) {
     GetClientRect(hint.Handle(), &client);
     shot.Width = client.right;
     shot.Height = client.bottom;
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, shot.Width, shot.Height);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    SendMessageW(hint.Handle(), WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
-    for (int y = 0; y < shot.Height; ++y)
-        for (int x = 0; x < shot.Width; ++x)
-            shot.Pixels.push_back(GetPixel(dc, x, y));
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
+    shot.Pixels = PrintedClient(hint.Handle(), shot.Width, shot.Height);
     return shot;
 }
 

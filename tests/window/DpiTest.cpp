@@ -1,6 +1,7 @@
 // The window and the tray picture at the display density this process runs at, and after a
 // density change sent to the window. tests/window/run-dpi runs it at 120, 144 and 192 DPI
 // (LogPixels of the prefix, the server restarted between); CTest runs it at the prefix's own.
+#include "harness/Pixels.h"
 #include "window/MainFormFixture.h"
 #include "window/TrayPicture.h"
 #include "window/TrayPictureIcon.h"
@@ -29,24 +30,11 @@ TIconPixels ReadIcon(HICON icon) {
     BITMAP bm{};
     GetObjectW(info.hbmMask, sizeof(bm), &bm);
     const int s = pixels.Size = bm.bmWidth;
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = s;
-    bi.bmiHeader.biHeight = -s;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    std::vector<DWORD> colour(s * s), mask(s * s);
-    const HDC dc = GetDC(nullptr);
-    GetDIBits(dc, info.hbmColor, 0, s, colour.data(), &bi, DIB_RGB_COLORS);
-    GetDIBits(dc, info.hbmMask, 0, s, mask.data(), &bi, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, dc);
+    pixels.Colour = BitmapPixels(info.hbmColor, s, s);
+    for (const COLORREF m : BitmapPixels(info.hbmMask, s, s))
+        pixels.Clear.push_back(m != 0);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
-    for (int i = 0; i < s * s; ++i) {
-        const DWORD p = colour[i];
-        pixels.Colour.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-        pixels.Clear.push_back((mask[i] & 0xFFFFFF) != 0);
-    }
     return pixels;
 }
 
@@ -164,21 +152,13 @@ int CheckBoxReach(const TCheckBox* box) {
     if (TStyleManager::IsCustomStyleActive())
         SetWindowTheme(twin, L"", L"");
     SendMessageW(twin, WM_SETFONT, WPARAM(box->FontHandle()), FALSE);
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    SendMessageW(twin, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    const COLORREF background = GetPixel(dc, width - 1, height / 2);
+    const std::vector<COLORREF> drawn = PrintedClient(twin, width, height);
+    const COLORREF background = drawn[(height / 2) * width + width - 1];
     int reach = 0;
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y)
-            if (GetPixel(dc, x, y) != background)
+            if (drawn[y * width + x] != background)
                 reach = x + 1;
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
     DestroyWindow(twin);
     return reach;
 }

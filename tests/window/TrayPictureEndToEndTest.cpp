@@ -2,6 +2,7 @@
 // the shell draws it, is the picture made for the shell's icon size, pixel for pixel, and it
 // follows the wheel and a press on the icon. CTest runs it at the prefix's 96 DPI, where the
 // shell gets the 16-pixel list; tests/window/run-dpi runs it at 120, 144 and 192.
+#include "harness/Pixels.h"
 #include "window/EndToEnd.h"
 #include "window/TrayPicture.h"
 #include "window/TrayPictureIcon.h"
@@ -36,16 +37,15 @@ TExpected FromStrip(int image) {
             LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     };
     const HBITMAP colour = load(L"TRAYICONS"), mask = load(L"TRAYICONSMASK");
-    const HDC dc = CreateCompatibleDC(nullptr);
+    BITMAP strip{};
+    GetObjectW(colour, sizeof(strip), &strip);
+    const std::vector<COLORREF> colours = BitmapPixels(colour, strip.bmWidth, 16);
+    const std::vector<COLORREF> masks = BitmapPixels(mask, strip.bmWidth, 16);
     for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            SelectObject(dc, mask);
-            const bool clear = GetPixel(dc, image * 16 + x, y) != RGB(0, 0, 0);
-            SelectObject(dc, colour);
-            const COLORREF c = GetPixel(dc, image * 16 + x, y);
-            want.Pixels.push_back(clear ? std::nullopt : std::optional(c));
+        for (int x = image * 16; x < image * 16 + 16; ++x) {
+            const size_t at = size_t(y) * strip.bmWidth + x;
+            want.Pixels.push_back(masks[at] ? std::nullopt : std::optional(colours[at]));
         }
-    DeleteDC(dc);
     DeleteObject(colour);
     DeleteObject(mask);
     return want;
@@ -84,17 +84,10 @@ public:
         const HGDIOBJ old = SelectObject(dc, bitmap);
         BitBlt(dc, 0, 0, FWidth, FHeight, screen, FLeft, FTop, SRCCOPY);
         SelectObject(dc, old);
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bi.bmiHeader.biWidth = FWidth;
-        bi.bmiHeader.biHeight = -FHeight;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        FPixels.resize(size_t(FWidth) * FHeight);
-        GetDIBits(screen, bitmap, 0, FHeight, FPixels.data(), &bi, DIB_RGB_COLORS);
-        DeleteObject(bitmap);
         DeleteDC(dc);
         ReleaseDC(nullptr, screen);
+        FPixels = BitmapPixels(bitmap, FWidth, FHeight);
+        DeleteObject(bitmap);
     }
     // Whether the picture is shown whole somewhere in the area, unscaled.
     bool Shows(const TExpected& want) const {
@@ -112,14 +105,13 @@ private:
                 const auto& c = want.Pixels[y * want.Size + x];
                 if (!c)
                     continue;
-                const DWORD p = FPixels[size_t(top + y) * FWidth + left + x];
-                if (RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF) != *c)
+                if (FPixels[size_t(top + y) * FWidth + left + x] != *c)
                     return false;
             }
         return true;
     }
     LONG FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
-    std::vector<DWORD> FPixels;
+    std::vector<COLORREF> FPixels;
 };
 
 bool TrayShows(int image) {
