@@ -88,6 +88,13 @@ inline void MoveTo(POINT p) {
     Sleep(200);
 }
 
+// The cursor moved off the tray icon while the copy's wheel hook is in place: Wine drops the
+// moves another process synthesizes then, until the cursor has been set once.
+inline void MoveOffHookedIcon(POINT p) {
+    SetCursorPos(p.x - 1, p.y);
+    MoveTo(p);
+}
+
 inline void Wheel(int delta) {
     INPUT input{};
     input.type = INPUT_MOUSE;
@@ -155,6 +162,12 @@ inline bool ShowFromTrayMenu(HWND form) {
     GetWindowRect(menu, &m);
     LeftClickAt({m.left + 30, m.top + 10});
     return Within(4000, [&] { return IsWindowVisible(form) != FALSE; });
+}
+
+// Whether the volume hint is up beside the taskbar.
+inline bool HintShown() {
+    const HWND hint = FindWindowW(L"THushletHintWindow", nullptr);
+    return hint && IsWindowVisible(hint);
 }
 
 // Whether the keyboard reaches the window: the foreground window, active in its own thread,

@@ -3,9 +3,8 @@
 // "/w" start takes the first key; a cancelled log-off leaves the resident copy whole; the mute
 // box, the big figure, and the wheel over the tray icon and away from it.
 #include "harness/Pump.h"
+#include "window/DeviceEndToEnd.h"
 #include "window/EndToEnd.h"
-
-#include "tools/endpoint/SharedEndpoint.h"
 
 #include <gtest/gtest.h>
 
@@ -18,18 +17,13 @@ using namespace hx::endpoint;
 
 namespace {
 
-class InputEndToEnd : public testing::Test {
+class InputEndToEnd : public TDeviceEndToEnd {
 protected:
-    void SetUp() override {
-        device = OpenFreshSharedEndpoint();
-        ASSERT_TRUE(device);
-    }
     void TearDown() override {
         if (program) {
             EXPECT_TRUE(program->Close());
         }
-        if (device)
-            device->Access([](EndpointState& s) { ResetEndpointState(s); });
+        TDeviceEndToEnd::TearDown();
     }
     HWND Start(const std::wstring& argument) {
         program = std::make_unique<TProgram>(argument);
@@ -65,26 +59,12 @@ protected:
         }
         return nullptr;
     }
-    int Percent() {
-        return device->Access(
-            [](EndpointState& s) { return int(s.Devices[0].Level * 100.0f + 0.5f); });
-    }
-    unsigned LevelWrites() {
-        return device->Access([](EndpointState& s) { return s.LevelWrites; });
-    }
-    unsigned MuteWrites() {
-        return device->Access([](EndpointState& s) { return s.MuteWrites; });
-    }
-    bool Muted() {
-        return device->Access([](EndpointState& s) { return s.Devices[0].Mute != 0; });
-    }
     // The device and the volume label both at that percent within a second.
     bool Shows(int percent) {
         const std::wstring text = std::to_wstring(percent) + L"%";
         return Within(3000, [&] { return Percent() == percent && WindowText(label) == text; });
     }
 
-    std::shared_ptr<TEndpointStore> device;
     std::unique_ptr<TProgram> program;
     HWND label = nullptr;
 };
@@ -143,11 +123,6 @@ private:
     }
 };
 
-bool HintShown() {
-    const HWND hint = FindWindowW(L"THushletHintWindow", nullptr);
-    return hint && IsWindowVisible(hint);
-}
-
 TEST_F(InputEndToEnd, TheWheelOverTheTrayIconStepsTheVolumeAndLeavingTheIconLetsItGo) {
     const HWND form = Start(L"");
     ASSERT_TRUE(form);
@@ -162,11 +137,7 @@ TEST_F(InputEndToEnd, TheWheelOverTheTrayIconStepsTheVolumeAndLeavingTheIconLets
 
     TWheelTarget target;
     SetForegroundWindow(target.Handle);
-    // Wine drops the moves another process synthesizes while a low-level mouse hook is in
-    // place, until the cursor has been set once.
-    const POINT elsewhere = CentreOf(target.Handle);
-    SetCursorPos(elsewhere.x - 1, elsewhere.y);
-    MoveTo(elsewhere);
+    MoveOffHookedIcon(CentreOf(target.Handle));
     EXPECT_TRUE(PumpUntil([] { return !HintShown(); }));
     Wheel(WHEEL_DELTA);
     EXPECT_TRUE(PumpUntil([] { return TWheelTarget::Turns == 1; }));

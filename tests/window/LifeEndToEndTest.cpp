@@ -2,6 +2,7 @@
 // copy following them, the position kept between runs and brought back on screen, the shell's
 // restart, and the end of a session, cancelled or carried out.
 #include "harness/Processes.h"
+#include "window/DeviceEndToEnd.h"
 #include "window/EndToEnd.h"
 #include "tools/endpoint/SharedEndpoint.h"
 
@@ -19,16 +20,11 @@ using namespace hx::endpoint;
 
 namespace {
 
-class LifeEndToEnd : public testing::Test {
+class LifeEndToEnd : public TDeviceEndToEnd {
 protected:
     void SetUp() override {
-        device = OpenSharedEndpoint();
-        ASSERT_TRUE(device);
+        TDeviceEndToEnd::SetUp();
         Reset(30, false);
-    }
-    void TearDown() override {
-        if (device)
-            device->Access([](EndpointState& s) { ResetEndpointState(s); });
     }
     void Reset(int percent, bool mute) {
         device->Access([&](EndpointState& s) {
@@ -36,16 +32,6 @@ protected:
             s.Devices[0].Level = percent / 100.0f;
             s.Devices[0].Mute = mute;
         });
-    }
-    int Percent() {
-        return device->Access(
-            [](EndpointState& s) { return int(s.Devices[0].Level * 100.0f + 0.5f); });
-    }
-    bool Muted() {
-        return device->Access([](EndpointState& s) { return s.Devices[0].Mute != 0; });
-    }
-    unsigned Writes() {
-        return device->Access([](EndpointState& s) { return s.LevelWrites + s.MuteWrites; });
     }
     // Runs a one-shot copy to its end; false when it did not end in about a second.
     ::testing::AssertionResult RunOnce(const std::wstring& argument) {
@@ -61,8 +47,6 @@ protected:
             return ::testing::AssertionFailure() << "ended after " << took << " ms, code " << code;
         return ::testing::AssertionSuccess();
     }
-
-    std::shared_ptr<TEndpointStore> device;
 };
 
 TEST_F(LifeEndToEnd, OneShotCopiesApplyOnlyValidArgumentsAndEndAfterASecond) {

@@ -3,11 +3,10 @@
 // follows the wheel and a press on the icon. CTest runs it at the prefix's 96 DPI, where the
 // shell gets the 16-pixel list; tests/window/run-dpi runs it at 120, 144 and 192.
 #include "harness/Pixels.h"
+#include "window/DeviceEndToEnd.h"
 #include "window/EndToEnd.h"
 #include "window/TrayPicture.h"
 #include "window/TrayPictureIcon.h"
-
-#include "tools/endpoint/SharedEndpoint.h"
 
 #include <gtest/gtest.h>
 
@@ -119,46 +118,28 @@ bool TrayShows(int image) {
     return Within(5000, [&] { return TScreenArea().Shows(want); });
 }
 
-bool HintShown() {
-    const HWND hint = FindWindowW(L"THushletHintWindow", nullptr);
-    return hint && IsWindowVisible(hint);
-}
-
 // The cursor off the icon and the hint gone, so that nothing covers the picture.
 void LeaveIcon() {
-    // Wine drops the moves another process synthesizes while a low-level mouse hook is in
-    // place, until the cursor has been set once.
-    SetCursorPos(639, 300);
-    MoveTo({640, 300});
+    MoveOffHookedIcon({640, 300});
     Within(3000, [] { return !HintShown(); });
 }
 
-class TrayPictureEndToEnd : public testing::Test {
+class TrayPictureEndToEnd : public TDeviceEndToEnd {
 protected:
     static void SetUpTestSuite() {
         // The screen read at its own pixels, as the program draws at them.
         SetProcessDPIAware();
     }
     void SetUp() override {
-        device = OpenFreshSharedEndpoint();
-        ASSERT_TRUE(device);
+        TDeviceEndToEnd::SetUp();
         device->Access([](EndpointState& s) { s.Devices[0].Level = 0.42f; });
     }
     void TearDown() override {
         if (program) {
             EXPECT_TRUE(program->Close());
         }
-        if (device)
-            device->Access([](EndpointState& s) { ResetEndpointState(s); });
+        TDeviceEndToEnd::TearDown();
     }
-    int Percent() {
-        return device->Access(
-            [](EndpointState& s) { return int(s.Devices[0].Level * 100.0f + 0.5f); });
-    }
-    bool Muted() {
-        return device->Access([](EndpointState& s) { return s.Devices[0].Mute != 0; });
-    }
-    std::shared_ptr<TEndpointStore> device;
     std::unique_ptr<TProgram> program;
 };
 
